@@ -1,0 +1,4 @@
+#pragma once
+
+// Checked long integers, rationals and the rational evaluator.
+#include "numbers/conversionerror.h"

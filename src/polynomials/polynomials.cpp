@@ -1,0 +1,1 @@
+#include "polynomials/polynomials.h"

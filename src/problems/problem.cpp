@@ -1,0 +1,1 @@
+#include "problems/problem.h"

@@ -1,0 +1,3 @@
+#pragma once
+
+// The tools file Tools.rel and its table of tools.
