@@ -1,0 +1,102 @@
+#include "app/aboutbox.h"
+
+#include "app/ui.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace tessaro {
+
+namespace {
+
+QFont Verdana(int pixels, bool bold = false) {
+  QFont font(QStringLiteral("Verdana"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  return font;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QFont& font, const QColor& colour) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromUtf8(name));
+  label->setFont(font);
+  if (colour.isValid()) {
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    label->setPalette(pal);
+  }
+  return label;
+}
+
+QLineEdit* MakeContactLine(QWidget* parent, const char* name, const QColor& colour, int top) {
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName(QString::fromUtf8(name));
+  edit->setReadOnly(true);
+  edit->setFrame(false);
+  edit->setFont(Verdana(13));
+  QPalette pal = edit->palette();
+  pal.setColor(QPalette::Base, pal.color(QPalette::Window));
+  pal.setColor(QPalette::Text, colour);
+  edit->setPalette(pal);
+  edit->setGeometry(40, top, 180, 20);
+  return edit;
+}
+
+}  // namespace
+
+TFAbout::TFAbout(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("FAbout"));
+  setWindowTitle(QStringLiteral("About"));
+  setFixedSize(337, 258);
+
+  BtOk = new QPushButton(QStringLiteral("OK"), this);
+  BtOk->setObjectName(QStringLiteral("BtOk"));
+  BtOk->setGeometry(232, 176, 73, 33);
+  BtOk->setDefault(true);
+
+  Tit = MakeLabel(this, "Tit", Verdana(32, true), QColor(Qt::blue));
+  Tit->setAlignment(Qt::AlignCenter);
+  Tit->move(0, 6);
+  EtV = MakeLabel(this, "EtV", Verdana(16, true), QColor(Qt::red));
+  EtV->move(0, 22);
+  D = MakeLabel(this, "D", Verdana(16), QColor());
+  D->setGeometry(16, 53, 289, 52);
+  D->setWordWrap(true);
+  D->setAlignment(Qt::AlignCenter);
+  EtAutor = MakeLabel(this, "EtAutor", Verdana(15), QColor(0, 0, 128));
+  EtAutor->move(84, 123);
+  EtAutor->setText(QStringLiteral("Tessaro - "));
+  EtAutor->adjustSize();
+  EtYear = MakeLabel(this, "EtYear", Verdana(15), QColor(0, 0, 128));
+  EtYear->move(180, 123);
+  // No contact address is published; the lines stay empty rather than invent one.
+  EdMail = MakeContactLine(this, "EdMail", QColor(Qt::blue), 172);
+  EdW = MakeContactLine(this, "EdW", QColor(0, 128, 128), 192);
+
+  setTabOrder(BtOk, EdMail);
+  setTabOrder(EdMail, EdW);
+  connect(BtOk, &QPushButton::clicked, this, &QDialog::hide);
+}
+
+void TFAbout::ShowAbout(const QString& title, const QString& description, const QString& year,
+                        const QString& version) {
+  setWindowTitle(QStringLiteral("About ") + title);
+  Tit->setText(title);
+  Tit->adjustSize();
+  D->setText(description);
+  EtYear->setText(year);
+  EtYear->adjustSize();
+  // The 12 pixels stand for the window frame of the design; the version sits 12 pixels right of the title.
+  Tit->move((width() - 12 - Tit->width()) / 2, Tit->y());
+  EtV->setText(QStringLiteral("V. ") + version);
+  EtV->adjustSize();
+  EtV->move(Tit->x() + Tit->width() + 12, EtV->y());
+  if (!isVisible()) CentreOnScreen(this);
+  show();
+  raise();
+  activateWindow();
+}
+
+}  // namespace tessaro

@@ -1,0 +1,193 @@
+#include "app/mainwindow.h"
+
+#include "app/aboutbox.h"
+#include "app/startup.h"
+#include "app/ui.h"
+#include "themes/fractionswindow.h"
+#include "themes/integerswindow.h"
+#include "themes/polynomialswindow.h"
+#include "tools/toolseditor.h"
+#include "tools/toolsmenu.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QVBoxLayout>
+
+namespace tessaro {
+
+namespace {
+
+// A push button whose picture stands at the right of its text. The caption keeps
+// its trailing blanks; the text is drawn left-aligned so the three buttons line up.
+class PictureButton : public QPushButton {
+ public:
+  PictureButton(const QString& caption, const QIcon& icon, QWidget* parent)
+      : QPushButton(caption, parent) {
+    setIcon(icon);
+    setIconSize(QSize(24, 24));
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QStylePainter p(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    option.icon = QIcon();
+    p.drawControl(QStyle::CE_PushButton, option);
+    const int margin = 14;
+    const QRect inner = rect().adjusted(margin, 0, -margin, 0);
+    const QSize iconSize = this->iconSize();
+    const QRect iconRect(inner.right() - iconSize.width() + 1,
+                         inner.center().y() - iconSize.height() / 2 + 1, iconSize.width(),
+                         iconSize.height());
+    icon().paint(&p, iconRect, Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
+    p.drawItemText(inner.adjusted(0, 0, -iconSize.width() - 6, 0),
+                   Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, palette(),
+                   isEnabled(), text(), QPalette::ButtonText);
+  }
+};
+
+QAction* NamedAction(const QString& name, const QString& caption, QObject* parent) {
+  auto* action = new QAction(caption, parent);
+  action->setObjectName(name);
+  return action;
+}
+
+}  // namespace
+
+TFMI::TFMI(QWidget* parent) : QMainWindow(parent) {
+  setObjectName(QStringLiteral("FMI"));
+  setWindowTitle(QStringLiteral("Maths of rational numbers"));
+  setWindowIcon(Icon(QStringLiteral("tessaro")));
+
+  auto* central = new QWidget(this);
+  central->setObjectName(QStringLiteral("Client"));
+  QPalette pal = central->palette();
+  pal.setColor(QPalette::Window, QColor(160, 220, 192));
+  pal.setColor(QPalette::WindowText, Qt::black);
+  central->setPalette(pal);
+  central->setAutoFillBackground(true);
+  QFont windowFont = central->font();
+  windowFont.setPointSize(8);
+  central->setFont(windowFont);
+
+  QFont buttonFont = windowFont;
+  buttonFont.setPointSize(10);
+  buttonFont.setBold(true);
+  auto makeButton = [&](const char* name, const char* caption, const char* icon) {
+    auto* button = new PictureButton(QString::fromUtf8(caption), Icon(QString::fromUtf8(icon)),
+                                     central);
+    button->setObjectName(QString::fromUtf8(name));
+    button->setFont(buttonFont);
+    button->setFixedSize(154, 41);
+    return button;
+  };
+  BtInt = makeButton("BtInt", "Integers    ", "integers");
+  BtFrac = makeButton("BtFrac", "Fractions   ", "fractions");
+  BtPol = makeButton("BtPol", "Polynomials", "polynomials");
+
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 19, 0, 19);
+  layout->setSpacing(56 - 41);
+  for (QPushButton* b : {BtInt, BtFrac, BtPol}) layout->addWidget(b, 0, Qt::AlignHCenter);
+  layout->addStretch(1);
+  setCentralWidget(central);
+  setTabOrder(BtInt, BtFrac);
+  setTabOrder(BtFrac, BtPol);
+
+  QMenuBar* MnuMI = menuBar();
+  MnuMI->setObjectName(QStringLiteral("MnuMI"));
+
+  OpTems = MnuMI->addMenu(QStringLiteral("Themes"));
+  OpTems->setObjectName(QStringLiteral("OpTems"));
+  OpTems->menuAction()->setObjectName(QStringLiteral("OpTems"));
+  QAction* Ints = NamedAction(QStringLiteral("Ints"), QStringLiteral("Integers"), OpTems);
+  QAction* Fracs = NamedAction(QStringLiteral("Fracs"), QStringLiteral("Fractions"), OpTems);
+  QAction* Pols = NamedAction(QStringLiteral("Pols"), QStringLiteral("Polynomials"), OpTems);
+  OpTems->addActions({Ints, Fracs, Pols});
+
+  OpTools = MnuMI->addMenu(QStringLiteral("Tools"));
+  OpTools->setObjectName(QStringLiteral("OpTools"));
+  OpTools->menuAction()->setObjectName(QStringLiteral("OpTools"));
+  QAction* OpEdTools =
+      NamedAction(QStringLiteral("OpEdTools"), QStringLiteral("Edit tools"), OpTools);
+  QAction* Ops = NamedAction(QStringLiteral("Ops"), QStringLiteral("-"), OpTools);
+  Ops->setSeparator(true);
+  OpTools->addActions({OpEdTools, Ops});
+
+  QAction* About1 = NamedAction(QStringLiteral("About1"), QStringLiteral("About..."), MnuMI);
+  MnuMI->addAction(About1);
+
+  connect(BtInt, &QPushButton::clicked, this, Guarded([this] { BtIntClick(); }));
+  connect(BtFrac, &QPushButton::clicked, this, Guarded([this] { BtFracClick(); }));
+  connect(BtPol, &QPushButton::clicked, this, Guarded([this] { BtPolClick(); }));
+  connect(Ints, &QAction::triggered, this, Guarded([this] { BtIntClick(); }));
+  connect(Fracs, &QAction::triggered, this, Guarded([this] { BtFracClick(); }));
+  connect(Pols, &QAction::triggered, this, Guarded([this] { BtPolClick(); }));
+  connect(OpEdTools, &QAction::triggered, this, Guarded([this] { OpEdToolsClick(); }));
+  connect(About1, &QAction::triggered, this, Guarded([this] { About1Click(); }));
+
+  resize(298, 263);
+  setMinimumSize(298, 263);
+}
+
+void TFMI::BtIntClick() {
+  auto* window = new TFAritm();
+  Adopt(window);
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
+void TFMI::BtFracClick() {
+  FFracc->show();
+  FFracc->raise();
+  FFracc->activateWindow();
+}
+
+void TFMI::BtPolClick() {
+  FP->show();
+  FP->raise();
+  FP->activateWindow();
+}
+
+void TFMI::OpEdToolsClick() {
+  auto* editor = new TFTools();
+  Adopt(editor);
+  editor->exec();
+  RebuildToolItems();
+}
+
+void TFMI::About1Click() {
+  FAbout->ShowAbout(QStringLiteral("TESSARO"), QStringLiteral("Mathematics of rational numbers"),
+                    QStringLiteral("2020"), QStringLiteral("1"));
+}
+
+void TFMI::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!shown_) {
+    shown_ = true;
+    CentreOnScreen(this);
+    FormShow();
+  }
+}
+
+void TFMI::FormShow() {
+  AddToolItems(OpTools, [](QAction* item) { ToolsClick(item); });
+}
+
+void TFMI::closeEvent(QCloseEvent* event) {
+  // Closing the main window ends the program, whatever else is open; exit() asks
+  // no other window whether it agrees, as quit() would.
+  event->accept();
+  QCoreApplication::exit(0);
+}
+
+}  // namespace tessaro

@@ -1,0 +1,43 @@
+#include "app/ui.h"
+
+#include "numbers/conversionerror.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QWidget>
+
+namespace tessaro {
+
+void ShowMessage(const QString& text, const QString& caption) {
+  QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok,
+                  QApplication::activeWindow());
+  box.setObjectName(QStringLiteral("MessageBox"));
+  box.exec();
+}
+
+void RunGuarded(const std::function<void()>& handler) {
+  // The message is shown after the handler has unwound, never from inside it.
+  QString message;
+  try {
+    handler();
+    return;
+  } catch (const ConversionError& e) {
+    message = QString::fromStdString(e.what());
+  }
+  ShowMessage(message);
+}
+
+QIcon Icon(const QString& stem) {
+  return QIcon(QStringLiteral(":/icons/") + stem + QStringLiteral(".png"));
+}
+
+void CentreOnScreen(QWidget* window) {
+  QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  QRect frame = window->frameGeometry();
+  frame.moveCenter(screen->availableGeometry().center());
+  window->move(frame.topLeft());
+}
+
+}  // namespace tessaro

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+#include <functional>
+#include <string>
+#include <utility>
+
+class QWidget;
+
+namespace tessaro {
+
+// The caption of the program's plain messages and of the conversion message.
+inline const QString AppTitle = QStringLiteral("Tessaro");
+
+// Every message of the program: a modal box with its text, its caption and one OK button.
+void ShowMessage(const QString& text, const QString& caption = AppTitle);
+
+// Runs an event handler. A ConversionError that escapes it ends the handler and is
+// shown once, here, as a message box; the program goes on.
+void RunGuarded(const std::function<void()>& handler);
+
+// A slot that runs `handler` guarded, whatever arguments the signal carries.
+template <class F>
+auto Guarded(F handler) {
+  return [handler = std::move(handler)](auto&&...) { RunGuarded(handler); };
+}
+
+// An icon of the program's own set (resources/icons), by file stem.
+QIcon Icon(const QString& stem);
+
+// The core libraries speak UTF-8 std::string, the windows QString.
+inline std::string ToStd(const QString& s) { return s.toStdString(); }
+inline QString FromStd(const std::string& s) { return QString::fromStdString(s); }
+
+// Centres a top-level window on the screen it will show on.
+void CentreOnScreen(QWidget* window);
+
+}  // namespace tessaro

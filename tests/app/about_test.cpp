@@ -1,0 +1,54 @@
+#include "harness/harness.h"
+
+#include "app/aboutbox.h"
+#include "app/mainwindow.h"
+#include "app/startup.h"
+
+#include <QLabel>
+
+namespace tessaro::test {
+namespace {
+
+using AboutTest = AppTest;
+
+TEST_F(AboutTest, AboutTwiceShowsOneBoxWithTheSameTextsAndPlaces) {
+  FMI->show();
+  Trigger(FindAction(FMI, "About1"));
+  QWidget* about = FindWindow("FAbout");
+  ASSERT_TRUE(about->isVisible());
+  EXPECT_EQ(about->windowTitle(), "About TESSARO");
+  EXPECT_EQ(TextOf(about, "Tit"), "TESSARO");
+  EXPECT_EQ(TextOf(about, "D"), "Mathematics of rational numbers");
+  EXPECT_EQ(TextOf(about, "EtYear"), "2020");
+  EXPECT_EQ(TextOf(about, "EtV"), "V. 1");
+  const QPoint title = Find(about, "Tit")->pos();
+  const QPoint version = Find(about, "EtV")->pos();
+
+  Trigger(FindAction(FMI, "About1"));
+  EXPECT_EQ(FindWindows("FAbout").size(), 1);
+  EXPECT_EQ(TextOf(about, "Tit"), "TESSARO");
+  EXPECT_EQ(Find(about, "Tit")->pos(), title);
+  EXPECT_EQ(Find(about, "EtV")->pos(), version);
+
+  Click(Find(about, "BtOk"));
+  EXPECT_FALSE(about->isVisible());
+}
+
+TEST_F(AboutTest, TitleStaysCentredAndTheVersionFollowsIt) {
+  FAbout->ShowAbout("TESSARO", "d", "2020", "1");
+  auto* tit = Find<QLabel>(FAbout, "Tit");
+  auto* version = Find<QLabel>(FAbout, "EtV");
+  const int shortLeft = tit->x();
+  const int shortVersion = version->x();
+  EXPECT_EQ(shortLeft, (FAbout->width() - 12 - tit->width()) / 2);
+  EXPECT_EQ(version->x(), tit->x() + tit->width() + 12);
+
+  FAbout->ShowAbout("TESSARO LONGER", "d", "2020", "1");
+  EXPECT_LT(tit->x(), shortLeft);
+  EXPECT_GT(version->x(), shortVersion);
+  EXPECT_EQ(tit->x(), (FAbout->width() - 12 - tit->width()) / 2);
+  EXPECT_EQ(version->x(), tit->x() + tit->width() + 12);
+}
+
+}  // namespace
+}  // namespace tessaro::test

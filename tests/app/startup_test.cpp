@@ -1,0 +1,137 @@
+#include "harness/harness.h"
+
+#include "app/mainwindow.h"
+#include "app/startup.h"
+#include "numbers/conversionerror.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+
+namespace tessaro::test {
+namespace {
+
+using StartUpTest = AppTest;
+
+// Records the object names of windows in the order they come into being.
+class CreationRecorder : public QObject {
+ public:
+  QStringList names;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::WindowTitleChange) {
+      auto* w = qobject_cast<QWidget*>(watched);
+      if (w && w->isWindow() && !names.contains(w->objectName())) names << w->objectName();
+    }
+    return false;
+  }
+};
+
+TEST(StartUpOrder, CreatesTheSixWindowsHiddenInOrder) {
+  CreationRecorder recorder;
+  qApp->installEventFilter(&recorder);
+  StartUp();
+  qApp->removeEventFilter(&recorder);
+  EXPECT_EQ(recorder.names, (QStringList{"FMI", "FPrbl", "FFracc", "FP", "FOps", "FAbout"}));
+  const QList<std::pair<QString, QString>> windows = {
+      {"FMI", "Maths of rational numbers"},
+      {"FPrbl", "Problem"},
+      {"FFracc", "Fractions"},
+      {"FP", "Polynomials of rational coefficients"},
+      {"FOps", "File already exists"},
+      {"FAbout", "About"},
+  };
+  for (const auto& [name, caption] : windows) {
+    SCOPED_TRACE(name.toStdString());
+    ASSERT_EQ(FindWindows(name).size(), 1);
+    QWidget* w = FindWindow(name);
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(w->windowTitle(), caption);
+  }
+  ShutDown();
+  EXPECT_TRUE(FindWindows("FMI").isEmpty());
+}
+
+TEST_F(StartUpTest, MainWindowShowsItsCommandsWithTheirCaptions) {
+  FMI->show();
+  const QList<std::pair<QString, QString>> buttons = {
+      {"BtInt", "Integers    "}, {"BtFrac", "Fractions   "}, {"BtPol", "Polynomials"}};
+  for (const auto& [name, caption] : buttons) EXPECT_EQ(TextOf(FMI, name), caption) << name.toStdString();
+
+  QMenu* tools = Find<QMenu>(FMI, "OpTools");
+  ASSERT_NE(tools, nullptr);
+  // Without Tools.rel the menu holds "Edit tools" and the separator only.
+  const QList<QAction*> items = tools->actions();
+  ASSERT_EQ(items.size(), 2);
+  EXPECT_EQ(items[0]->objectName(), "OpEdTools");
+  EXPECT_EQ(items[0]->text(), "Edit tools");
+  EXPECT_TRUE(items[1]->isSeparator());
+  for (const char* name : {"Ints", "Fracs", "Pols", "About1"}) EXPECT_NE(FindAction(FMI, name), nullptr);
+}
+
+TEST_F(StartUpTest, EveryIntegersCommandOpensAnotherWindow) {
+  FMI->show();
+  Click(Find(FMI, "BtInt"));
+  Trigger(FindAction(FMI, "Ints"));
+  const QList<QWidget*> windows = FindWindows("FAritm");
+  ASSERT_EQ(windows.size(), 2);
+  EXPECT_NE(windows[0], windows[1]);
+  for (QWidget* w : windows) {
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->windowTitle(), "Arithmetic of integers");
+  }
+}
+
+TEST_F(StartUpTest, ClosingAThemeHidesItAndTheCommandShowsTheSameWindow) {
+  FMI->show();
+  Click(Find(FMI, "BtFrac"));
+  QWidget* fractions = FindWindow("FFracc");
+  ASSERT_TRUE(fractions->isVisible());
+  fractions->close();
+  EXPECT_FALSE(fractions->isVisible());
+  Trigger(FindAction(FMI, "Fracs"));
+  EXPECT_EQ(FindWindow("FFracc"), fractions);
+  EXPECT_TRUE(fractions->isVisible());
+
+  Click(Find(FMI, "BtPol"));
+  EXPECT_TRUE(FindWindow("FP")->isVisible());
+}
+
+TEST_F(StartUpTest, ClosingTheMainWindowEndsTheEventLoopWithOtherWindowsOpen) {
+  FMI->show();
+  Click(Find(FMI, "BtFrac"));
+  Click(Find(FMI, "BtInt"));
+  bool timedOut = false;
+  QTimer::singleShot(0, FMI, [] { FMI->close(); });
+  QTimer watchdog;
+  watchdog.setSingleShot(true);
+  QObject::connect(&watchdog, &QTimer::timeout, [&] {
+    timedOut = true;
+    QCoreApplication::exit(1);
+  });
+  watchdog.start(10000);
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_FALSE(timedOut);
+  EXPECT_TRUE(FindWindow("FFracc")->isVisible());
+}
+
+TEST_F(StartUpTest, ConversionErrorInAHandlerIsShownOnceAndTheProgramGoesOn) {
+  FMI->show();
+  QPushButton button("Read");
+  int runs = 0;
+  QObject::connect(&button, &QPushButton::clicked, Guarded([&] {
+                     ++runs;
+                     throw ConversionError("12a");
+                   }));
+  button.show();
+  ExpectMessage("'12a' is not a valid integer value");
+  Click(&button);
+  EXPECT_EQ(runs, 1);
+  EXPECT_EQ(SeenMessages().size(), 1u);
+  // The program still answers.
+  Click(Find(FMI, "BtFrac"));
+  EXPECT_TRUE(FindWindow("FFracc")->isVisible());
+}
+
+}  // namespace
+}  // namespace tessaro::test

@@ -1,0 +1,24 @@
+#include "harness/harness.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+namespace {
+// The offscreen platform cannot raise windows or size them to hints; saying so for
+// every window only buries the test output.
+QtMessageHandler defaultHandler = nullptr;
+
+void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message.startsWith(QStringLiteral("This plugin does not support"))) return;
+  if (defaultHandler) defaultHandler(type, context, message);
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  defaultHandler = qInstallMessageHandler(QuietHandler);
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  tessaro::test::InstallModals();
+  return RUN_ALL_TESTS();
+}
