@@ -27,7 +27,7 @@ int main(int argc, char* argv[]) {
   TessaroApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tessaro"));
   QApplication::setApplicationDisplayName(QStringLiteral("Tessaro"));
-  QApplication::setWindowIcon(tessaro::Icon(QStringLiteral("tessaro")));
+  QApplication::setWindowIcon(tessaro::AppIcon());
   try {
     StartUp();
     tessaro::FMI->show();

@@ -65,7 +65,7 @@ QAction* NamedAction(const QString& name, const QString& caption, QObject* paren
 TFMI::TFMI(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("FMI"));
   setWindowTitle(QStringLiteral("Maths of rational numbers"));
-  setWindowIcon(Icon(QStringLiteral("tessaro")));
+  setWindowIcon(AppIcon());
 
   auto* central = new QWidget(this);
   central->setObjectName(QStringLiteral("Client"));

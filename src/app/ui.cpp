@@ -32,6 +32,13 @@ QIcon Icon(const QString& stem) {
   return QIcon(QStringLiteral(":/icons/") + stem + QStringLiteral(".png"));
 }
 
+QIcon AppIcon() {
+  QIcon icon;
+  for (int size : {16, 32, 48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/icons/tessaro-%1.png").arg(size), QSize(size, size));
+  return icon;
+}
+
 void CentreOnScreen(QWidget* window) {
   QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
   if (!screen) return;

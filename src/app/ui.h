@@ -29,6 +29,8 @@ auto Guarded(F handler) {
 
 // An icon of the program's own set (resources/icons), by file stem.
 QIcon Icon(const QString& stem);
+// The program's own icon, in every size drawn for it.
+QIcon AppIcon();
 
 // The core libraries speak UTF-8 std::string, the windows QString.
 inline std::string ToStd(const QString& s) { return s.toStdString(); }
