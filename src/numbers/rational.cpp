@@ -24,6 +24,16 @@ bool AddOrSub(Rational a, Rational b, bool subtract, Rational& r) {
   return true;
 }
 
+// r = (n1*n2)/(d1*d2) in lowest terms, or false when a product passes Long_Max.
+bool ReducedProducts(int32_t n1, int32_t n2, int32_t d1, int32_t d2, Rational& r) {
+  int32_t num = 0;
+  int32_t den = 0;
+  if (!MulOk(n1, n2, num) || !MulOk(d1, d2, den)) return false;
+  r = {num, den};
+  RatSimplify(r);
+  return true;
+}
+
 }  // namespace
 
 bool RatFromText(std::string_view text, Rational& r) {
@@ -93,22 +103,12 @@ bool RatMul(Rational a, Rational b, Rational& r) {
   // Cancelling across first keeps the products small: 65536/3 * 3/65536 never overflows.
   CrossCancel(a.Num, b.Den);
   CrossCancel(b.Num, a.Den);
-  int32_t num = 0;
-  int32_t den = 0;
-  if (!MulOk(a.Num, b.Num, num) || !MulOk(a.Den, b.Den, den)) return false;
-  r = {num, den};
-  RatSimplify(r);
-  return true;
+  return ReducedProducts(a.Num, b.Num, a.Den, b.Den, r);
 }
 
 bool RatDiv(Rational a, Rational b, Rational& r) {
   if (b.Num == 0 || a.Den == 0 || b.Den == 0) return false;
-  int32_t num = 0;
-  int32_t den = 0;
-  if (!MulOk(a.Num, b.Den, num) || !MulOk(a.Den, b.Num, den)) return false;
-  r = {num, den};
-  RatSimplify(r);
-  return true;
+  return ReducedProducts(a.Num, b.Den, a.Den, b.Num, r);
 }
 
 void RatPow(Rational a, int32_t k, Rational& r) {
