@@ -175,7 +175,7 @@ void TFFracc::BuildUnitPanel(QWidget* PUN) {
   grid->addWidget(EtEq, 1, 1);
   grid->addWidget(IdS, 1, 2);
   grid->setRowMinimumHeight(2, 6);
-  grid->addWidget(OpS, 3, 0, 1, 3);
+  grid->addWidget(OpS, 3, 0, 1, 3, Qt::AlignLeft);
   grid->setRowStretch(4, 1);
 }
 

@@ -12,10 +12,6 @@
 #include <QTableWidget>
 
 #include <numeric>
-#include <ostream>
-
-// Readable failure messages for texts.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 namespace tessaro::test {
 namespace {
