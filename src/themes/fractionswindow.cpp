@@ -108,7 +108,6 @@ TFFracc::TFFracc(QWidget* parent) : QMainWindow(parent) {
   BuildBinaryPanel(PBin);
   BuildCombinedPanel(POC);
 
-  // The panels keep their places and sizes when the window grows.
   auto* layout = new QGridLayout(central);
   layout->setContentsMargins(10, 10, 10, 10);
   layout->setSpacing(8);
@@ -117,9 +116,9 @@ TFFracc::TFFracc(QWidget* parent) : QMainWindow(parent) {
   layout->addWidget(PBin, 1, 0, 1, 2);
   layout->addWidget(POC, 2, 0, 1, 2);
   layout->addWidget(PLF, 0, 2, 3, 1);
-  layout->setRowStretch(3, 1);
-  layout->setColumnStretch(3, 1);
   setCentralWidget(central);
+  // The controls keep their places and sizes: the window is as large as its panels need.
+  QMainWindow::layout()->setSizeConstraint(QLayout::SetFixedSize);
 
   BuildProblemMenu();
   EtsBin(QStringLiteral("f1"), QStringLiteral("f2"));
@@ -151,6 +150,7 @@ void TFFracc::BuildDataPanel(QWidget* PData) {
   grid->addWidget(BtOk, 2, 1);
   grid->addWidget(BtRnd, 4, 1, Qt::AlignCenter);
   grid->setRowStretch(5, 1);
+  grid->setColumnStretch(2, 1);
 }
 
 void TFFracc::BuildUnitPanel(QWidget* PUN) {
