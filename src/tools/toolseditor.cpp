@@ -103,6 +103,7 @@ TFTools::TFTools(QWidget* parent) : QDialog(parent) {
   }
   panel->addWidget(BtInc, row, 2, Qt::AlignRight);
   panel->setColumnStretch(1, 1);
+  panel->setRowStretch(row + 1, 1);
 
   BtOK = new QPushButton(QStringLiteral("OK"), this);
   BtOK->setObjectName(QStringLiteral("BtOK"));
