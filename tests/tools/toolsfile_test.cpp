@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -84,15 +83,6 @@ TEST(ReadTools, ALaterReadingLeavesNothingOfAnEarlierOne) {
   ASSERT_EQ(ReadTools(table, folder.File("Tools.rel")), 1);
   EXPECT_EQ(table.Tools[1], (TTool{"C", "", "", ""}));
   EXPECT_EQ(table.Tools[2], TTool{});
-}
-
-TEST(ReadLine, EndOfFileLeavesTheLineAlone) {
-  std::istringstream in("x");
-  std::string line = "before";
-  EXPECT_EQ(ReadLine(in, line, 10), 1u);
-  EXPECT_EQ(line, "x");
-  EXPECT_EQ(ReadLine(in, line, 10), 0u);
-  EXPECT_EQ(line, "x");
 }
 
 TEST(WriteTools, WritesFourCrLfLinesPerToolAndReadsBack) {
