@@ -2,3 +2,4 @@
 
 // Checked long integers, rationals and the rational evaluator.
 #include "numbers/conversionerror.h"
+#include "numbers/letters.h"
