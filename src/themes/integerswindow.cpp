@@ -279,20 +279,26 @@ TFAritm::TFAritm(QWidget* parent) : QMainWindow(parent) {
   s.Tps = {};
 
   auto* central = new QWidget(this);
-  auto* grid = new QGridLayout(central);
-  grid->addWidget(BuildPN(), 0, 0);
-  grid->addWidget(BuildPOps(), 1, 0);
-  grid->addWidget(BuildPOC(), 2, 0);
-  grid->addWidget(BuildPL(), 0, 1, 4, 1);
-  // The list takes every pixel the window grows by; the other panels keep their size.
-  grid->setColumnStretch(1, 1);
-  grid->setRowStretch(3, 1);
+  // The left panels keep their designed width; the list takes every pixel the window
+  // grows by.
+  auto* left = new QWidget;
+  left->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+  auto* column = new QVBoxLayout(left);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->addWidget(BuildPN());
+  column->addWidget(BuildPOps());
+  column->addWidget(BuildPOC());
+  column->addStretch(1);
+  auto* layout = new QHBoxLayout(central);
+  layout->addWidget(left);
+  layout->addWidget(BuildPL(), 1);
   setCentralWidget(central);
   BuildMenu();
   ConnectHandlers();
   ShowSharedList();
 
-  adjustSize();
+  // The designed size is the smallest the window gets.
+  resize(sizeHint());
   setMinimumSize(size());
   CentreOnScreen(this);
 }

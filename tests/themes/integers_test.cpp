@@ -2,6 +2,7 @@
 
 #include "app/mainwindow.h"
 #include "app/startup.h"
+#include "problems/problemwindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -259,7 +260,7 @@ TEST_F(IntegersTest, WritesNInTheChosenBasisOrRefusesIt) {
   AcceptN("255");
   EXPECT_EQ(T("EtErr"), "-5 isn't a valid basis");
   SetText(Edit("IdBX"), "");
-  AcceptN("255");
+  AcceptN("7");
   EXPECT_EQ(T("IdX"), "");
   EXPECT_EQ(T("EtErr"), "");
 }
