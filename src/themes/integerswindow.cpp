@@ -611,9 +611,7 @@ void TFAritm::BuildMenu() {
   OpPrCO = NamedAction("OpPrCO", QStringLiteral("Combined operations"), OpsPrbl);
   OpPrN = NamedAction("OpPrN", QStringLiteral("hcd and LCM of n integers"), OpsPrbl);
   OpPrAll = NamedAction("OpPrAll", QStringLiteral("All"), OpsPrbl);
-  OpsPrbl->addActions({OpPr1, OpPr2, OpPrCO, OpPrN});
-  OpsPrbl->addSeparator();
-  OpsPrbl->addAction(OpPrAll);
+  OpsPrbl->addActions({OpPr1, OpPr2, OpPrCO, OpPrN, OpPrAll});
 }
 
 void TFAritm::ConnectHandlers() {

