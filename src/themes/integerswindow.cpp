@@ -325,7 +325,7 @@ QGroupBox* TFAritm::BuildPN() {
   entry->addStretch(1);
 
   auto* results = new QGridLayout;
-  auto* power = new QLabel(QStringLiteral("N<sup>k</sup>"));
+  QLabel* power = Heading(QStringLiteral("N<sup>k</sup>"));
   power->setTextFormat(Qt::RichText);
   IdBs = NamedLabel("IdBs", QStringLiteral("N"));
   Lexp = NumberChoice("Lexp", 2, 9, QStringLiteral("2"));
@@ -340,7 +340,7 @@ QGroupBox* TFAritm::BuildPN() {
   results->addWidget(IdPot, 1, 3);
   results->addWidget(new QLabel(QStringLiteral("Factorization:")), 2, 0, 1, 4);
   results->addWidget(IdDF, 3, 0, 1, 4);
-  results->addWidget(new QLabel(QStringLiteral("Factorial")), 4, 0, 1, 4);
+  results->addWidget(Heading(QStringLiteral("Factorial")), 4, 0, 1, 4);
   auto* factorial = new QHBoxLayout;
   factorial->addWidget(new QLabel(QStringLiteral("N! =     ")));
   factorial->addWidget(IdFctr, 1);
