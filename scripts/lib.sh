@@ -6,7 +6,7 @@ JOBS="${JOBS:-$(nproc 2>/dev/null || echo 2)}"
 
 # What a build needs on a fresh Debian 12 machine.
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core)
-TEST_PACKAGES=(libgtest-dev libbenchmark-dev desktop-file-utils appstream)
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev desktop-file-utils appstream dpkg-dev)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "problems/problemfile.h"
+
 #include <QDialog>
+
+class QLabel;
+class QPushButton;
 
 namespace tessaro {
 
@@ -10,6 +15,27 @@ class TFOps : public QDialog {
 
  public:
   explicit TFOps(QWidget* parent = nullptr);
+
+  // Shows the name and waits for the choice: GrdMtx, GrdAdd, or GrdEsc for Cancel,
+  // Enter, Escape and the close box alike.
+  SaveMode OpsGrd(const QString& fileName);
+
+  void BtMtxClick();
+  void BtAddClick();
+  void BtEscClick();
+
+  SaveMode ModeGrd = GrdEsc;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  QLabel* EtF = nullptr;
+  QLabel* Label1 = nullptr;
+  QLabel* Label2 = nullptr;
+  QPushButton* BtMtx = nullptr;
+  QPushButton* BtAdd = nullptr;
+  QPushButton* BtEsc = nullptr;
 };
 
 }  // namespace tessaro

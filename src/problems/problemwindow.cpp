@@ -1,29 +1,88 @@
 #include "problems/problemwindow.h"
 
+#include "app/startup.h"
+#include "app/ui.h"
+#include "problems/fileexistsdialog.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTextDocument>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace tessaro {
 
+namespace {
+
+QPlainTextEdit* MakeArea(QWidget* parent, const char* name) {
+  auto* area = new QPlainTextEdit(parent);
+  area->setObjectName(QString::fromUtf8(name));
+  // One line of the text is one line of the area and of the file.
+  area->setLineWrapMode(QPlainTextEdit::NoWrap);
+  area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  return area;
+}
+
+// What the area holds, lines ended by LF. toPlainText would turn no-break spaces into
+// blanks; the file gets the characters as they are.
+QString AreaText(const QPlainTextEdit* area) {
+  QString text = area->document()->toRawText();
+  for (QChar& ch : text) {
+    const char16_t c = ch.unicode();
+    if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == 0xFDD0 || c == 0xFDD1)
+      ch = u'\n';
+  }
+  return text;
+}
+
+QString AreaLines(QString text) {
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text.replace(u'\r', u'\n');
+  return text;
+}
+
+}  // namespace
+
 TFPrbl::TFPrbl(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("FPrbl"));
   setWindowTitle(QStringLiteral("Problem"));
-  auto* layout = new QVBoxLayout(this);
-  auto* EtEn = new QLabel(QStringLiteral("Question"), this);
+  setWindowIcon(Icon(QStringLiteral("problem")));
+
+  EtEn = new QLabel(QStringLiteral("Question"), this);
   EtEn->setObjectName(QStringLiteral("EtEn"));
-  IdE = new QPlainTextEdit(this);
-  IdE->setObjectName(QStringLiteral("IdE"));
-  IdE->setLineWrapMode(QPlainTextEdit::NoWrap);
-  auto* EtR = new QLabel(QStringLiteral("Answer"), this);
+  IdE = MakeArea(this, "IdE");
+  EtR = new QLabel(QStringLiteral("Answer"), this);
   EtR->setObjectName(QStringLiteral("EtR"));
-  IdR = new QPlainTextEdit(this);
-  IdR->setObjectName(QStringLiteral("IdR"));
-  IdR->setLineWrapMode(QPlainTextEdit::NoWrap);
-  layout->addWidget(EtEn);
-  layout->addWidget(IdE);
+  IdR = MakeArea(this, "IdR");
+  EtEn->setBuddy(IdE);
+  EtR->setBuddy(IdR);
+
+  BtGrd = new QToolButton(this);
+  BtGrd->setObjectName(QStringLiteral("BtGrd"));
+  BtGrd->setIcon(Icon(QStringLiteral("save")));
+  BtGrd->setIconSize(QSize(24, 24));
+  BtGrd->setToolTip(QStringLiteral("Save"));
+  BtGrd->setAutoRaise(true);
+
+  // The two areas share the window's growth: each takes the whole width and half the height.
+  auto* top = new QHBoxLayout;
+  top->addWidget(EtEn, 0, Qt::AlignBottom);
+  top->addStretch(1);
+  top->addWidget(BtGrd);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(IdE, 1);
   layout->addWidget(EtR);
-  layout->addWidget(IdR);
+  layout->addWidget(IdR, 1);
+
+  connect(BtGrd, &QToolButton::clicked, this, Guarded([this] { BtGrdClick(); }));
+
+  setMinimumSize(320, 260);
   resize(480, 400);
 }
 
@@ -31,10 +90,53 @@ void TFPrbl::MostraPrbl(const QString& question, const QString& answer) {
   show();
   raise();
   activateWindow();
-  QString q = question;
-  QString a = answer;
-  IdE->setPlainText(q.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-  IdR->setPlainText(a.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+  IdE->setPlainText(AreaLines(question));
+  IdR->setPlainText(AreaLines(answer));
+}
+
+QFileDialog* TFPrbl::SaveDialog() {
+  // Made at the first Save: a file dialog is heavy, and most runs never save.
+  if (DlgGrd) return DlgGrd;
+  DlgGrd = new QFileDialog(this);
+  DlgGrd->setObjectName(QStringLiteral("DlgGrd"));
+  DlgGrd->setWindowTitle(QStringLiteral("Save"));
+  DlgGrd->setAcceptMode(QFileDialog::AcceptSave);
+  DlgGrd->setFileMode(QFileDialog::AnyFile);
+  // The "File already exists" window asks instead.
+  DlgGrd->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+  DlgGrd->setDefaultSuffix(QStringLiteral("txt"));
+  DlgGrd->setNameFilters(
+      {QStringLiteral("Text files (*.txt *.TXT)"), QStringLiteral("Any file (*)")});
+  return DlgGrd;
+}
+
+void TFPrbl::BtGrdClick() {
+  SaveMode mode = GrdMtx;
+  QFileDialog* dialog = SaveDialog();
+  const QString folder = QDir::current().absoluteFilePath(QStringLiteral("Prbls"));
+  QDir().mkpath(folder);
+  if (lastFile_.isEmpty())
+    dialog->setDirectory(folder);
+  else
+    dialog->selectFile(lastFile_);
+  if (dialog->exec() != QDialog::Accepted) return;
+  const QString fileName = dialog->selectedFiles().value(0);
+  if (fileName.isEmpty()) return;
+  lastFile_ = fileName;
+  if (QFileInfo::exists(fileName)) {
+    mode = FOps->OpsGrd(fileName);
+    if (mode == GrdEsc) return;
+  }
+  GrdPrbl(fileName, mode);
+}
+
+void TFPrbl::GrdPrbl(const QString& fileName, SaveMode mode) {
+  const SaveResult result =
+      SaveProblem(ToStd(fileName), mode, ToStd(AreaText(IdE)), ToStd(AreaText(IdR)));
+  const QString shown = QDir::toNativeSeparators(fileName);
+  if (result == SaveResult::CannotOpen) ShowMessage(QStringLiteral("Cannot open file ") + shown);
+  if (result == SaveResult::CannotCreate)
+    ShowMessage(QStringLiteral("Cannot create file ") + shown);
 }
 
 }  // namespace tessaro

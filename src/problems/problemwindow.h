@@ -1,8 +1,13 @@
 #pragma once
 
+#include "problems/problemfile.h"
+
 #include <QWidget>
 
+class QFileDialog;
+class QLabel;
 class QPlainTextEdit;
+class QToolButton;
 
 namespace tessaro {
 
@@ -16,9 +21,21 @@ class TFPrbl : public QWidget {
   // Shows the window in front with these texts, replacing whatever it held.
   void MostraPrbl(const QString& question, const QString& answer);
 
+  // Save: asks for a file, and for an existing one whether to overwrite or add to it.
+  void BtGrdClick();
+  // Writes the problem the two areas hold now to `fileName` (GrdMtx or GrdAdd).
+  void GrdPrbl(const QString& fileName, SaveMode mode);
+
  private:
+  QFileDialog* SaveDialog();
+
+  QLabel* EtEn = nullptr;
   QPlainTextEdit* IdE = nullptr;
+  QLabel* EtR = nullptr;
   QPlainTextEdit* IdR = nullptr;
+  QToolButton* BtGrd = nullptr;
+  QFileDialog* DlgGrd = nullptr;
+  QString lastFile_;
 };
 
 }  // namespace tessaro

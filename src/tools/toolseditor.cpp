@@ -1,10 +1,301 @@
 #include "tools/toolseditor.h"
 
+#include "app/ui.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QToolButton>
+#include <QVBoxLayout>
+
 namespace tessaro {
+
+namespace {
+
+const QString WrongEntry = QStringLiteral("Wrong entry");
+
+void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+  QPalette pal = widget->palette();
+  pal.setColor(role, colour);
+  widget->setPalette(pal);
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption) {
+  auto* label = new QLabel(QString::fromUtf8(caption), parent);
+  label->setObjectName(QString::fromUtf8(name));
+  return label;
+}
+
+QLineEdit* MakeEdit(QWidget* parent, const char* name, std::size_t longest) {
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName(QString::fromUtf8(name));
+  // No more than reads back from the file.
+  edit->setMaxLength(static_cast<int>(longest));
+  return edit;
+}
+
+QToolButton* MakeSmallButton(QWidget* parent, const char* name, const char* hint) {
+  auto* button = new QToolButton(parent);
+  button->setObjectName(QString::fromUtf8(name));
+  button->setToolTip(QString::fromUtf8(hint));
+  button->setFixedSize(26, 26);
+  button->setIconSize(QSize(16, 16));
+  return button;
+}
+
+}  // namespace
 
 TFTools::TFTools(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("FTools"));
   setWindowTitle(QStringLiteral("Tools edition"));
+  setWindowIcon(Icon(QStringLiteral("tools")));
+
+  EtLT = MakeLabel(this, "EtLT", "Tools");
+  QFont bold = EtLT->font();
+  bold.setBold(true);
+  EtLT->setFont(bold);
+  SetTextColour(EtLT, QPalette::WindowText, QColor(0, 0, 128));
+  LT = new QListWidget(this);
+  LT->setObjectName(QStringLiteral("LT"));
+  LT->setSelectionMode(QAbstractItemView::SingleSelection);
+  EtLT->setBuddy(LT);
+
+  PET = new QFrame(this);
+  PET->setObjectName(QStringLiteral("PET"));
+  PET->setFrameShape(QFrame::StyledPanel);
+  PET->setAutoFillBackground(true);
+  SetTextColour(PET, QPalette::Window, QColor(218, 218, 218));
+  EtPET = MakeLabel(PET, "EtPET", "Add/Edit Tool");
+  QFont heading = EtPET->font();
+  heading.setBold(true);
+  heading.setUnderline(true);
+  EtPET->setFont(heading);
+  SetTextColour(EtPET, QPalette::WindowText, QColor(128, 0, 0));
+  EtTit = MakeLabel(PET, "EtTit", "Title");
+  IdTit = MakeEdit(PET, "IdTit", TTool::TitRead);
+  EtFtx = MakeLabel(PET, "EtFtx", "File");
+  IdFtx = MakeEdit(PET, "IdFtx", TTool::FtxRead);
+  EtDir = MakeLabel(PET, "EtDir", "Work directory");
+  IdDir = MakeEdit(PET, "IdDir", TTool::DirRead);
+  EtPars = MakeLabel(PET, "EtPars", "Parameters");
+  IdPars = MakeEdit(PET, "IdPars", TTool::ParsRead);
+  BtInc = new QToolButton(PET);
+  BtInc->setObjectName(QStringLiteral("BtInc"));
+  BtInc->setToolTip(QStringLiteral("To List"));
+  BtInc->setIcon(Icon(QStringLiteral("to-list")));
+  BtInc->setIconSize(QSize(24, 24));
+
+  auto* panel = new QGridLayout(PET);
+  panel->addWidget(EtPET, 0, 0, 1, 3);
+  const std::pair<QLabel*, QLineEdit*> rows[] = {
+      {EtTit, IdTit}, {EtFtx, IdFtx}, {EtDir, IdDir}, {EtPars, IdPars}};
+  int row = 1;
+  for (const auto& [label, edit] : rows) {
+    label->setBuddy(edit);
+    panel->addWidget(label, row, 0);
+    panel->addWidget(edit, row, 1, 1, 2);
+    ++row;
+  }
+  panel->addWidget(BtInc, row, 2, Qt::AlignRight);
+  panel->setColumnStretch(1, 1);
+  panel->setRowStretch(row + 1, 1);
+
+  BtOK = new QPushButton(QStringLiteral("OK"), this);
+  BtOK->setObjectName(QStringLiteral("BtOK"));
+  BtOK->setToolTip(QStringLiteral("Save and exit"));
+  QFont okFont = BtOK->font();
+  okFont.setBold(true);
+  BtOK->setFont(okFont);
+  SetTextColour(BtOK, QPalette::ButtonText, Qt::blue);
+  BtSurt = new QPushButton(QStringLiteral("Cancel"), this);
+  BtSurt->setObjectName(QStringLiteral("BtSurt"));
+  BtSurt->setToolTip(QStringLiteral("Exit without save"));
+  SetTextColour(BtSurt, QPalette::ButtonText, Qt::blue);
+  // Enter in an edit field presses nothing: OK would save half-typed work.
+  for (QPushButton* b : {BtOK, BtSurt}) b->setAutoDefault(false);
+
+  BtNou = MakeSmallButton(this, "BtNou", "New Tool");
+  BtNou->setText(QStringLiteral("+"));
+  QFont plus = BtNou->font();
+  plus.setBold(true);
+  BtNou->setFont(plus);
+  SetTextColour(BtNou, QPalette::ButtonText, Qt::black);
+  BtBrr = MakeSmallButton(this, "BtBrr", "Eliminate");
+  BtBrr->setText(QStringLiteral("X"));
+  SetTextColour(BtBrr, QPalette::ButtonText, Qt::red);
+  BtUp = MakeSmallButton(this, "BtUp", "Move up");
+  BtUp->setIcon(Icon(QStringLiteral("move-up")));
+  BtDwn = MakeSmallButton(this, "BtDwn", "Move down");
+  BtDwn->setIcon(Icon(QStringLiteral("move-down")));
+  BtUp->setEnabled(false);
+  BtDwn->setEnabled(false);
+
+  auto* small = new QVBoxLayout;
+  for (QToolButton* b : {BtNou, BtBrr, BtUp, BtDwn}) small->addWidget(b);
+  small->addStretch(1);
+  auto* exits = new QHBoxLayout;
+  exits->addStretch(1);
+  exits->addWidget(BtOK);
+  exits->addWidget(BtSurt);
+
+  auto* layout = new QGridLayout(this);
+  layout->addWidget(EtLT, 0, 0);
+  layout->addWidget(LT, 1, 0, 2, 1);
+  layout->addLayout(small, 1, 1);
+  layout->addWidget(PET, 1, 2);
+  layout->addLayout(exits, 2, 2);
+  layout->setColumnStretch(0, 2);
+  layout->setColumnStretch(2, 3);
+  layout->setRowStretch(1, 1);
+
+  setTabOrder(LT, IdTit);
+  setTabOrder(IdTit, IdFtx);
+  setTabOrder(IdFtx, IdDir);
+  setTabOrder(IdDir, IdPars);
+  setTabOrder(IdPars, BtInc);
+  setTabOrder(BtInc, BtOK);
+  setTabOrder(BtOK, BtSurt);
+  setTabOrder(BtSurt, BtNou);
+  setTabOrder(BtNou, BtBrr);
+  setTabOrder(BtBrr, BtUp);
+  setTabOrder(BtUp, BtDwn);
+
+  // A click, or a move by the keyboard, makes a line the current tool; choosing lines
+  // from the code blocks the signal.
+  connect(LT, &QListWidget::clicked, this, Guarded([this] { LTClick(); }));
+  connect(LT, &QListWidget::currentRowChanged, this, Guarded([this] { LTClick(); }));
+  connect(BtInc, &QToolButton::clicked, this, Guarded([this] { BtIncClick(); }));
+  connect(BtNou, &QToolButton::clicked, this, Guarded([this] { BtNouClick(); }));
+  connect(BtBrr, &QToolButton::clicked, this, Guarded([this] { BtBrrClick(); }));
+  connect(BtUp, &QToolButton::clicked, this, Guarded([this] { BtUpClick(); }));
+  connect(BtDwn, &QToolButton::clicked, this, Guarded([this] { BtDwnClick(); }));
+  connect(BtOK, &QPushButton::clicked, this, Guarded([this] { BtOKClick(); }));
+  connect(BtSurt, &QPushButton::clicked, this, Guarded([this] { BtSurtClick(); }));
+
+  setMinimumSize(410, 280);
+  resize(410, 280);
 }
+
+void TFTools::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!shown_) {
+    shown_ = true;
+    CentreOnScreen(this);
+    RunGuarded([this] { FormShow(); });
+  }
+}
+
+void TFTools::FormShow() {
+  ReadTools(table_);
+  LlistaTools();
+}
+
+void TFTools::LlistaTools() {
+  const QSignalBlocker blocker(LT);
+  LT->clear();
+  for (int k = 1; k <= table_.n; ++k) LT->addItem(FromStd(table_.Tools[k].Tit));
+  NouTool();
+}
+
+void TFTools::NouTool() {
+  current_ = 0;
+  SelectLine(-1);
+  for (QLineEdit* edit : {IdTit, IdFtx, IdDir, IdPars}) edit->clear();
+  Botons();
+  if (isVisible()) IdTit->setFocus();
+}
+
+void TFTools::Botons() {
+  const int c = current_;
+  BtNou->setEnabled(c > 0);
+  BtBrr->setEnabled(c > 0);
+  BtUp->setEnabled(c > 1);
+  BtDwn->setEnabled(c > 0 && c < table_.n);
+}
+
+void TFTools::ToolaEd() {
+  const QListWidgetItem* line = LT->currentItem();
+  current_ = line && line->isSelected() ? LT->currentRow() + 1 : 0;
+  const TTool shown = current_ > 0 ? table_.Tools[current_] : TTool{};
+  IdTit->setText(FromStd(shown.Tit));
+  IdFtx->setText(FromStd(shown.Ftx));
+  IdDir->setText(FromStd(shown.Dir));
+  IdPars->setText(FromStd(shown.Pars));
+  Botons();
+}
+
+void TFTools::AcceptaTool() {
+  // A tool without a title would end the list when the file is read back.
+  if (IdTit->text().isEmpty()) {
+    ShowMessage(QStringLiteral("A tool needs a title"), WrongEntry);
+    IdTit->setFocus();
+    return;
+  }
+  if (current_ == 0) {
+    if (table_.n >= MaxTools) {
+      ShowMessage(QStringLiteral("The list holds at most %1 tools").arg(MaxTools), WrongEntry);
+      return;
+    }
+    current_ = ++table_.n;
+  }
+  TTool& tool = table_.Tools[current_];
+  CopyText(ToStd(IdTit->text()), tool.Tit, TTool::TitWidth);
+  CopyText(ToStd(IdFtx->text()), tool.Ftx, TTool::FtxWidth);
+  CopyText(ToStd(IdDir->text()), tool.Dir, TTool::DirWidth);
+  CopyText(ToStd(IdPars->text()), tool.Pars, TTool::ParsWidth);
+  LlistaTools();
+}
+
+bool TFTools::SaveTools() { return WriteTools(table_); }
+
+void TFTools::LTClick() { ToolaEd(); }
+
+void TFTools::BtIncClick() { AcceptaTool(); }
+
+void TFTools::BtNouClick() { NouTool(); }
+
+void TFTools::BtBrrClick() {
+  if (current_ < 1 || current_ > table_.n) return;
+  RemoveTool(table_, current_);
+  LlistaTools();
+}
+
+void TFTools::BtUpClick() {
+  if (current_ > 1) MoveCurrent(current_ - 1);
+}
+
+void TFTools::BtDwnClick() {
+  if (current_ > 0 && current_ < table_.n) MoveCurrent(current_ + 1);
+}
+
+void TFTools::MoveCurrent(int to) {
+  ExchangeTools(table_, current_, to);
+  LlistaTools();
+  current_ = to;
+  SelectLine(to - 1);
+  Botons();
+}
+
+void TFTools::SelectLine(int row) {
+  const QSignalBlocker blocker(LT);
+  LT->clearSelection();
+  LT->setCurrentRow(row);
+}
+
+void TFTools::BtOKClick() {
+  // A file that cannot be written keeps the editor open with the work in it.
+  if (!SaveTools()) {
+    ShowMessage(QStringLiteral("Cannot create file ") + QString::fromUtf8(ToolsFileName));
+    return;
+  }
+  accept();
+}
+
+void TFTools::BtSurtClick() { reject(); }
 
 }  // namespace tessaro

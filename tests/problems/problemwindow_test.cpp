@@ -1,0 +1,193 @@
+#include "harness/harness.h"
+
+#include "app/startup.h"
+#include "problems/fileexistsdialog.h"
+#include "problems/problemwindow.h"
+#include "problems/testfiles.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QPushButton>
+
+#include <optional>
+
+namespace tessaro::test {
+namespace {
+
+using ProblemWindowTest = AppTest;
+
+QString PrblsFile(const QString& name) {
+  return QDir::current().absoluteFilePath(QStringLiteral("Prbls/") + name);
+}
+
+QByteArray Bytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The save dialog answers with `typed` as the file name.
+void ExpectSaveDialog(const QString& typed) {
+  ExpectDialog("DlgGrd", [typed](QDialog* d) {
+    auto* dialog = qobject_cast<QFileDialog*>(d);
+    ASSERT_NE(dialog, nullptr);
+    dialog->selectFile(typed);
+    d->accept();
+  });
+}
+
+// "File already exists" answers with the button named `button`.
+void ExpectChoice(const QString& button, const QString& fileName) {
+  ExpectDialog("FOps", [button, fileName](QDialog* d) {
+    EXPECT_EQ(TextOf(d, "EtF"), fileName);
+    Click(Find(d, button));
+  });
+}
+
+void Save() { Click(Find(FPrbl, "BtGrd")); }
+
+const QByteArray Block =
+    "Question:\r\nIf a= 7  b= 2 calculate:\r\na+b\r\n\r\nAnswer:\r\na+b= 9\r\n";
+const QByteArray Separator = "\r\n----------------------------\r\n\r\n";
+
+TEST_F(ProblemWindowTest, ShowsBothTextsWholeWithTheirLines) {
+  const QString longLine(3000, QChar(u'7'));
+  FPrbl->MostraPrbl(longLine + "\r\nsecond\r\n", "a\r\n\r\nb");
+  EXPECT_TRUE(FPrbl->isVisible());
+  EXPECT_EQ(TextOf(FPrbl, "IdE"), longLine + "\nsecond\n");
+  EXPECT_EQ(TextOf(FPrbl, "IdR"), "a\n\nb");
+
+  FPrbl->MostraPrbl("new", "");
+  EXPECT_EQ(TextOf(FPrbl, "IdE"), "new");
+  EXPECT_EQ(TextOf(FPrbl, "IdR"), "");
+}
+
+TEST_F(ProblemWindowTest, AreasShareTheGrowthOfTheWindow) {
+  FPrbl->MostraPrbl("q", "a");
+  QWidget* question = Find(FPrbl, "IdE");
+  QWidget* answer = Find(FPrbl, "IdR");
+  const QSize before = FPrbl->size();
+  const QSize q0 = question->size(), a0 = answer->size();
+  FPrbl->resize(before + QSize(100, 200));
+  QApplication::processEvents();
+  EXPECT_EQ(question->width(), q0.width() + 100);
+  EXPECT_EQ(answer->width(), a0.width() + 100);
+  EXPECT_NEAR(question->height(), q0.height() + 100, 1);
+  EXPECT_NEAR(answer->height(), a0.height() + 100, 1);
+}
+
+TEST_F(ProblemWindowTest, SavesNewThenAddsTwiceThenOverwrites) {
+  FPrbl->MostraPrbl("If a= 7  b= 2 calculate:\r\na+b", "a+b= 9\r\n");
+  const QString p1 = PrblsFile("p1.txt");
+
+  ExpectSaveDialog("p1");
+  Save();
+  EXPECT_EQ(Bytes(p1), Block) << "Prbls is made and the name gets .txt";
+
+  for (int adds = 1; adds <= 2; ++adds) {
+    // The dialog offers the last file again.
+    ExpectDialog("DlgGrd", [p1](QDialog* d) {
+      auto* dialog = qobject_cast<QFileDialog*>(d);
+      EXPECT_EQ(dialog->selectedFiles().value(0), p1);
+      d->accept();
+    });
+    ExpectChoice("BtAdd", p1);
+    Save();
+  }
+  EXPECT_EQ(Bytes(p1), Block + Separator + Block + Separator + Block);
+
+  ExpectSaveDialog("p1.txt");
+  ExpectChoice("BtMtx", p1);
+  Save();
+  EXPECT_EQ(Bytes(p1), Block);
+}
+
+TEST_F(ProblemWindowTest, SavesWhatTheUserTypedIntoTheAreas) {
+  FPrbl->MostraPrbl("q", "a");
+  Type(Find(FPrbl, "IdE"), "Find x");
+  Press(Find(FPrbl, "IdE"), Qt::Key_Return);
+  Type(Find(FPrbl, "IdR"), "x = 3");
+  Press(Find(FPrbl, "IdR"), Qt::Key_Return);
+  ExpectSaveDialog("edited");
+  Save();
+  EXPECT_EQ(Bytes(PrblsFile("edited.txt")), "Question:\r\nFind x\r\n\r\nAnswer:\r\nx = 3\r\n");
+}
+
+TEST_F(ProblemWindowTest, CancelEnterEscapeAndTheCloseBoxWriteNothing) {
+  FPrbl->MostraPrbl("If a= 7  b= 2 calculate:\r\na+b", "a+b= 9");
+  const QString p1 = PrblsFile("p1.txt");
+  ExpectSaveDialog("p1");
+  Save();
+  // An earlier run chose "Add to it"; closing the window now must not add again.
+  ExpectSaveDialog("p1");
+  ExpectChoice("BtAdd", p1);
+  Save();
+  const QByteArray saved = Bytes(p1);
+
+  const std::vector<std::pair<const char*, std::function<void(QDialog*)>>> ways = {
+      {"Cancel", [](QDialog* d) { Click(Find(d, "BtEsc")); }},
+      {"Enter", [](QDialog* d) { Press(d, Qt::Key_Return); }},
+      {"Escape", [](QDialog* d) { Press(d, Qt::Key_Escape); }},
+      {"close box", [](QDialog* d) { d->close(); }},
+  };
+  for (const auto& [way, answer] : ways) {
+    SCOPED_TRACE(way);
+    ExpectSaveDialog("p1");
+    ExpectDialog("FOps", answer);
+    Save();
+    EXPECT_EQ(FOps->ModeGrd, GrdEsc);
+    EXPECT_EQ(Bytes(p1), saved);
+  }
+  EXPECT_EQ(TextOf(FPrbl, "IdE"), "If a= 7  b= 2 calculate:\na+b") << "the problem stays";
+}
+
+TEST_F(ProblemWindowTest, FailedSaveShowsTheMessageAndKeepsTheOldFile) {
+  FPrbl->MostraPrbl(QString(500, QChar(u'q')), "a");
+  const QString p1 = PrblsFile("p1.txt");
+  QDir().mkpath(PrblsFile(""));
+  const QByteArray old = "Question:\r\nold\r\n\r\nAnswer:\r\nkept\r\n";
+  WriteBytes(p1.toStdString(), old.toStdString());
+
+  std::optional<FileSizeLimit> full;
+  ExpectSaveDialog("p1");
+  ExpectDialog("FOps", [&full](QDialog* d) {
+    full.emplace(100);  // the disk fills while the new text is written
+    Click(Find(d, "BtMtx"));
+  });
+  ExpectMessage("Cannot create file " + p1);
+  Save();
+  full.reset();
+  EXPECT_EQ(Bytes(p1), old);
+  EXPECT_EQ(QDir(PrblsFile("")).entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+  const QString missing = PrblsFile("gone.txt");
+  ExpectMessage("Cannot open file " + missing);
+  FPrbl->GrdPrbl(missing, GrdAdd);
+  EXPECT_FALSE(QFile::exists(missing));
+}
+
+TEST_F(ProblemWindowTest, ReadOnlyFolderKeepsTheOldFile) {
+  if (RunningAsRoot()) GTEST_SKIP() << "permissions do not stop root";
+  FPrbl->MostraPrbl("q", "a");
+  const QString p1 = PrblsFile("p1.txt");
+  QDir().mkpath(PrblsFile(""));
+  WriteBytes(p1.toStdString(), "old\r\n");
+  QFile::setPermissions(PrblsFile(""), QFile::ReadOwner | QFile::ExeOwner);
+  ExpectSaveDialog("p1");
+  ExpectChoice("BtMtx", p1);
+  ExpectMessage("Cannot create file " + p1);
+  Save();
+  QFile::setPermissions(PrblsFile(""), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  EXPECT_EQ(Bytes(p1), "old\r\n");
+}
+
+TEST_F(ProblemWindowTest, FileExistsWindowOffersCancelFirst) {
+  auto* cancel = Find<QPushButton>(FOps, "BtEsc");
+  EXPECT_TRUE(cancel->isDefault());
+  EXPECT_EQ(cancel->nextInFocusChain(), Find(FOps, "BtMtx"));
+  EXPECT_EQ(Find(FOps, "BtMtx")->nextInFocusChain(), Find(FOps, "BtAdd"));
+}
+
+}  // namespace
+}  // namespace tessaro::test
