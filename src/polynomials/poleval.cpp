@@ -1,5 +1,7 @@
 #include "polynomials/poleval.h"
 
+#include <vector>
+
 #include "polynomials/polarith.h"
 
 namespace tessaro {
@@ -26,23 +28,22 @@ std::string_view WithoutEnclosing(std::string_view s) {
   return depth == 1 ? s.substr(1, s.size() - 2) : s;
 }
 
-// Where s splits at op: an occurrence whose left part holds as many "(" as ")". "+", "*"
-// and "^" take the first; "-" and "/" the last, so that A-B-C is (A-B)-C and A/B/C is
-// (A/B)/C, and a "-" that does not follow an operand is a sign, not an operator.
-std::size_t SplitAt(std::string_view s, char op) {
-  std::size_t found = std::string_view::npos;
+// The parts of s between the depth-0 occurrences of op (left parts holding as many "(" as
+// ")") at which s splits; a "-" splits only where it follows an operand, elsewhere it is a
+// sign. One part: op does not split s.
+std::vector<std::string_view> Parts(std::string_view s, char op) {
+  std::vector<std::string_view> parts;
+  std::size_t begin = 0;
   int depth = 0;
   for (std::size_t i = 0; i < s.size(); ++i) {
-    if (s[i] == op && depth == 0) {
-      if (op == '/' || (op == '-' && i > 0 && EndsOperand(s[i - 1]))) {
-        found = i;
-      } else if (op != '-') {
-        return i;
-      }
+    if (s[i] == op && depth == 0 && (op != '-' || (i > 0 && EndsOperand(s[i - 1])))) {
+      parts.push_back(s.substr(begin, i - begin));
+      begin = i + 1;
     }
     depth += ParenStep(s[i]);
   }
-  return found;
+  parts.push_back(s.substr(begin));
+  return parts;
 }
 
 int Operand(std::string_view s, std::span<const Polynomial> items, Polynomial& result) {
@@ -72,20 +73,55 @@ int Power(const Polynomial& base, std::string_view exponent, Polynomial& result)
   return PolPow(base, n, result) == 0 ? EvalDone : EvalOverflow;
 }
 
+int Eval(std::string_view s, std::span<const Polynomial> items, int depth, Polynomial& result);
+
+// a+b+c and a*b*c split at their first operator, a+(b+c): every operand from the left, then
+// combined from the right. a-b-c and a/b/c split at their last, (a-b)-c: combined from the
+// left as each operand comes. Folding a chain at one level, rather than one level per
+// operator, keeps the depth to the nesting of parentheses; the order of the evaluations, and
+// so the code of the first failure, stays that of the recursive split.
+int FoldRight(char op, const std::vector<std::string_view>& parts,
+              std::span<const Polynomial> items, int depth, Polynomial& result) {
+  std::vector<Polynomial> values(parts.size());
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    const int code = Eval(parts[i], items, depth + 1, values[i]);
+    if (code != EvalDone) return code;
+  }
+  Polynomial acc = values.back();
+  for (std::size_t i = values.size() - 1; i-- > 0;) {
+    const int code = PolApply(op, values[i], acc, acc);
+    if (code != EvalDone) return code;
+  }
+  result = acc;
+  return EvalDone;
+}
+
+int FoldLeft(char op, const std::vector<std::string_view>& parts,
+             std::span<const Polynomial> items, int depth, Polynomial& result) {
+  Polynomial acc;
+  int code = Eval(parts.front(), items, depth + 1, acc);
+  for (std::size_t i = 1; i < parts.size() && code == EvalDone; ++i) {
+    Polynomial y;
+    code = Eval(parts[i], items, depth + 1, y);
+    if (code == EvalDone) code = PolApply(op, acc, y, acc);
+  }
+  if (code == EvalDone) result = acc;
+  return code;
+}
+
 int Eval(std::string_view s, std::span<const Polynomial> items, int depth, Polynomial& result) {
   if (depth > MaxEvalDepth) return EvalWhatIsIt;
   s = WithoutEnclosing(s);
   for (const char op : Operators) {
-    const std::size_t at = SplitAt(s, op);
-    if (at == std::string_view::npos) continue;
-    Polynomial x;
-    int code = Eval(s.substr(0, at), items, depth + 1, x);
+    const std::vector<std::string_view> parts = Parts(s, op);
+    if (parts.size() < 2) continue;
+    if (op == '+' || op == '*') return FoldRight(op, parts, items, depth, result);
+    if (op == '-' || op == '/') return FoldLeft(op, parts, items, depth, result);
+    // "^" splits at its first occurrence; the whole rest is the exponent.
+    Polynomial base;
+    const int code = Eval(parts.front(), items, depth + 1, base);
     if (code != EvalDone) return code;
-    if (op == '^') return Power(x, s.substr(at + 1), result);
-    Polynomial y;
-    code = Eval(s.substr(at + 1), items, depth + 1, y);
-    if (code != EvalDone) return code;
-    return PolApply(op, x, y, result);
+    return Power(base, s.substr(parts.front().size() + 1), result);
   }
   return Operand(s, items, result);
 }

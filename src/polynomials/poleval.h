@@ -15,7 +15,8 @@ inline constexpr int EvalDegreeAbove9 = 3;
 inline constexpr int EvalWhatIsIt = 4;        // an unreadable operand, or nesting too deep
 inline constexpr int EvalOverflow = -1;       // a coefficient passed Long_Max
 
-// Deepest recursion PolEval follows before refusing with EvalWhatIsIt.
+// Deepest nesting PolEval follows before refusing with EvalWhatIsIt; a chain of one operator,
+// however long, counts as one level.
 inline constexpr int MaxEvalDepth = 200;
 
 // One step x op y for op in + - * /.

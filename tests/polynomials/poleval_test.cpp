@@ -86,10 +86,17 @@ TEST_F(PolEvalTest, NestingIsBounded) {
   EXPECT_EQ(Eval(nested(MaxEvalDepth + 50), result), EvalWhatIsIt);
   EXPECT_EQ(Eval(std::string(100000, '(') + "A" + std::string(100000, ')'), result), EvalWhatIsIt);
 
-  std::string flat = "A";
-  for (int i = 0; i < 150; ++i) flat += "+A";
-  ASSERT_EQ(Eval(flat, result), 0);
-  EXPECT_EQ(PolToText(result), "151x+151");
+  // A chain of one operator is one level, however long (the field holds 1,000 characters).
+  std::string sum = "A";
+  std::string difference = "A";
+  for (int i = 0; i < 400; ++i) {
+    sum += "+A";
+    difference += "-B";
+  }
+  ASSERT_EQ(Eval(sum, result), 0);
+  EXPECT_EQ(PolToText(result), "401x+401");
+  ASSERT_EQ(Eval(difference, result), 0);
+  EXPECT_EQ(PolToText(result), "-399x+401");
 }
 
 TEST(PolApply, CodesOfOneStep) {

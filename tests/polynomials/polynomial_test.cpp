@@ -17,7 +17,7 @@ TEST(PolText, PrintsTheOneTextForm) {
       {"1", "1", "the constant 1"},
       {"2/4x", "2/4x", "typed coefficients stay unreduced"},
       {"x^2+x^2", "x^2", "a later term replaces an earlier one"},
-      {"1/2x^2+x", "x^2+x", "the replacing term is 1 whole, not 1 over the old denominator"},
+      {"1/2x+x", "x", "the replacing term is 1 whole, not 1 over the old denominator"},
       {"x^12", "x+2", "the exponent is one character"},
       {"3x^0", "3", "x^0 is the constant term"},
       {"x^2-3x", "x^2-3x", "the sign belongs to the next coefficient"},
