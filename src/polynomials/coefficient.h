@@ -13,6 +13,9 @@ namespace tessaro::coef {
 
 inline bool IsZero(const Rational& c) { return c.Num == 0; }
 
+// The bound of every checked operation.
+inline bool WithinLongMax(int64_t v) { return v >= -Long_Max && v <= Long_Max; }
+
 // False for -2147483648, whose opposite is not a 32-bit value.
 bool Negate(int32_t x, int32_t& out);
 // Lowest terms, positive denominator, zero as 0/1; false for a denominator 0.

@@ -11,8 +11,6 @@ namespace tessaro {
 
 namespace {
 
-bool WithinLongMax(int64_t v) { return v >= -Long_Max && v <= Long_Max; }
-
 // Records v as the next root and divides it out as often as it divides.
 bool TakeRoot(int32_t v, IntPolynomial& ip, RootList& list) {
   const int k = list.count++;
@@ -110,7 +108,7 @@ bool IntPolDeflate(const IntPolynomial& ip, int32_t r, IntPolynomial& out) {
     q[n - 1] = ip[n];
     for (int k = n - 2; k >= 0; --k) {
       carry = r * carry + ip[k + 1];  // both factors below 2^31 in magnitude
-      if (!WithinLongMax(carry)) return false;
+      if (!coef::WithinLongMax(carry)) return false;
       q[k] = static_cast<int32_t>(carry);
     }
   }
@@ -145,8 +143,8 @@ int PolIntRoots(const Polynomial& p, RootList& roots) {
   // order of a plain trial of s = 1, 2, ...; a constant left over has no root, so the search
   // may stop there.
   for (const int32_t s : DivisorsAscending(std::abs(ip[0]))) {
+    if (IntPolDegree(ip) == 0) break;
     for (const int32_t v : {-s, s}) {
-      if (IntPolDegree(ip) == 0) break;
       const int32_t value = IntPolValueAt(ip, v);
       if (value == IntPolOverflow || (value == 0 && !TakeRoot(v, ip, list))) {
         roots = RootList{};

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "polynomials/coefficient.h"
 #include "polynomials/polarith.h"
 
 namespace tessaro {
@@ -59,7 +60,7 @@ int Operand(std::string_view s, std::span<const Polynomial> items, Polynomial& r
   if (s == "-" || s == "+") return EvalWhatIsIt;
   Rational c;
   if (!RatFromText(s, c) || c.Den == 0) return EvalWhatIsIt;
-  if (c.Num < -Long_Max || c.Num > Long_Max) return EvalOverflow;
+  if (!coef::WithinLongMax(c.Num)) return EvalOverflow;
   result[0] = c;
   return EvalDone;
 }

@@ -24,13 +24,12 @@ void AppendTerm(std::string& out, std::string_view coefficient, int k, bool lead
   }
 }
 
-bool WithinLongMax(int32_t v) { return v >= -Long_Max && v <= Long_Max; }
-
 // A typed coefficient: what RatFromText reads, with a denominator other than 0 and both
 // parts within Long_Max, the bound of every checked operation that will meet it.
 bool ReadCoefficient(std::string_view text, Rational& c) {
   Rational r;
-  if (!RatFromText(text, r) || r.Den == 0 || !WithinLongMax(r.Num) || !WithinLongMax(r.Den)) {
+  if (!RatFromText(text, r) || r.Den == 0 || !coef::WithinLongMax(r.Num) ||
+      !coef::WithinLongMax(r.Den)) {
     return false;
   }
   c = r;
@@ -71,7 +70,7 @@ bool PolToIntScaled(const Polynomial& p, IntPolynomial& ip) {
   int32_t l = 1;
   for (int k = 0; k <= d; ++k) {
     if (coef::IsZero(p[k])) continue;
-    if (p[k].Den == 0 || !WithinLongMax(p[k].Den)) return false;
+    if (p[k].Den == 0 || !coef::WithinLongMax(p[k].Den)) return false;
     l = Lcm(l, p[k].Den);
     if (l == 0) return false;
   }

@@ -125,9 +125,7 @@ TEST(PolProperties, EveryRootIsARootAndTheDegreesAddUp) {
       const int root = random.Int(-6, 6);
       ++planted[root + 6];
       Polynomial factor;
-      PolZero(factor);
-      factor[1] = Rational{1, 1};
-      factor[0] = Rational{-root, 1};
+      PolFromInt({-root, 1}, factor);
       ASSERT_EQ(PolMul(p, factor, p), 1);
     }
     Polynomial scaled;
@@ -158,16 +156,14 @@ TEST(PolProperties, EveryRootIsARootAndTheDegreesAddUp) {
     PolFromInt(list.cofactor, product);
     for (int j = 0; j < count; ++j) {
       Polynomial factor;
-      PolZero(factor);
-      factor[1] = Rational{1, 1};
-      factor[0] = Rational{-list.roots[j], 1};
-      for (int n = 0; n < list.multiplicities[j]; ++n) ASSERT_EQ(PolMul(product, factor, product), 1);
+      PolFromInt({-list.roots[j], 1}, factor);
+      for (int n = 0; n < list.multiplicities[j]; ++n) {
+        ASSERT_EQ(PolMul(product, factor, product), 1);
+      }
     }
     Polynomial lhs, rhs, s, c;
-    PolZero(s);
-    s[0] = Rational{list.scale, 1};
-    PolZero(c);
-    c[0] = Rational{list.content, 1};
+    PolFromInt({list.scale}, s);
+    PolFromInt({list.content}, c);
     if (PolMul(p, s, lhs) == 1 && PolMul(product, c, rhs) == 1) {
       EXPECT_TRUE(SameValue(lhs, rhs)) << PolToText(p);
     }
