@@ -55,6 +55,7 @@ TEST(PolDivMod, QuotientRemainderAndCode) {
       {"x^3+1/2", "2", 0, "1/2x^3+1/4", "0", "constant divisor"},
       {"x+1", "0", -2, "0", "0", "division by the zero polynomial refused"},
       {"x^9", "1/2147483646x+1", -1, "0", "0", "quotient coefficient overflow"},
+      {"2000000000x+2000000000", "x-1", -1, "0", "0", "remainder subtraction overflow"},
   };
   for (const auto& c : cases) {
     Polynomial q = Pol("7");
