@@ -1,12 +1,19 @@
 // Renders the program's windows, with realistic contents, to PNG files.
 // Usage: tessaro_screenshots <output folder>   (run on the offscreen platform)
 
+#include "app/aboutbox.h"
 #include "app/mainwindow.h"
 #include "app/startup.h"
 #include "app/ui.h"
+#include "problems/fileexistsdialog.h"
+#include "problems/problemwindow.h"
+#include "tools/toolseditor.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <cstdio>
@@ -34,8 +41,34 @@ int main(int argc, char* argv[]) {
   const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
   if (!folder.exists() && !QDir().mkpath(folder.path())) return 1;
 
+  // Tools.rel and the problem files are read from the working directory.
+  QTemporaryDir work;
+  QDir::setCurrent(work.path());
+  QFile tools(QStringLiteral("Tools.rel"));
+  if (tools.open(QIODevice::WriteOnly))
+    tools.write("Calculator\r\ngalculator\r\n\r\n\r\nText editor\r\nmousepad\r\n\r\n\r\n");
+  tools.close();
+
+  using namespace tessaro;
   StartUp();
-  bool ok = Save(tessaro::FMI, folder, QStringLiteral("main-window"));
-  tessaro::ShutDown();
+  bool ok = Save(FMI, folder, QStringLiteral("main-window"));
+
+  FPrbl->MostraPrbl(QStringLiteral("If a= 7  b= 2 calculate:\r\na\u00B7b, a/b, hcd(a,b), LCM(a,b)\r\n"),
+                    QStringLiteral("a\u00B7b= 14\r\na/b= 3.5 (Q= 3, R= 1)\r\nhcd(a,b)= 1\r\nLCM(a,b)= 14\r\n"));
+  ok = Save(FPrbl, folder, QStringLiteral("problem-window")) && ok;
+
+  FOps->findChild<QLabel*>(QStringLiteral("EtF"))->setText(work.filePath(QStringLiteral("Prbls/p1.txt")));
+  ok = Save(FOps, folder, QStringLiteral("file-exists")) && ok;
+  FOps->hide();
+
+  FAbout->ShowAbout(QStringLiteral("TESSARO"), QStringLiteral("Mathematics of rational numbers"),
+                    QStringLiteral("2020"), QStringLiteral("1"));
+  ok = Save(FAbout, folder, QStringLiteral("about")) && ok;
+
+  TFTools editor;
+  ok = Save(&editor, folder, QStringLiteral("tools-editor")) && ok;
+  editor.hide();
+
+  ShutDown();
   return ok ? 0 : 1;
 }
