@@ -6,13 +6,20 @@
 #include "app/startup.h"
 #include "app/ui.h"
 #include "problems/fileexistsdialog.h"
+#include "themes/fractionswindow.h"
+#include "themes/integerswindow.h"
 #include "problems/problemwindow.h"
 #include "tools/toolseditor.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QtTest/QTest>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -30,6 +37,53 @@ bool Save(QWidget* window, const QDir& folder, const QString& name) {
   }
   std::printf("%s\n", qPrintable(path));
   return true;
+}
+
+// The user's gestures, by object name.
+void Type(QWidget* window, const char* name, const char* text) {
+  QWidget* field = window->findChild<QWidget*>(QString::fromUtf8(name));
+  if (auto* combo = qobject_cast<QComboBox*>(field)) field = combo->lineEdit();
+  auto* edit = qobject_cast<QLineEdit*>(field);
+  if (!edit) return;
+  edit->setFocus();
+  edit->selectAll();
+  QTest::keyClicks(edit, QString::fromUtf8(text));
+}
+
+void Press(QWidget* window, const char* name) {
+  if (auto* button = window->findChild<QAbstractButton*>(QString::fromUtf8(name))) button->click();
+}
+
+void SelectAllRows(QWidget* window, const char* name) {
+  auto* list = window->findChild<QListWidget*>(QString::fromUtf8(name));
+  if (!list) return;
+  for (int row = 0; row < list->count(); ++row)
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      list->visualItemRect(list->item(row)).center());
+}
+
+void FillIntegers(QWidget* w) {
+  for (const char* n : {"12", "18", "30", "360"}) {
+    Type(w, "IdN", n);
+    Press(w, "Ok1");
+  }
+  Type(w, "IdA", "7");
+  Type(w, "IdB", "-2");
+  Press(w, "OkOps");
+  Type(w, "IdOC", "a+b/c^2");
+  Press(w, "OkOC");
+  SelectAllRows(w, "LN");
+}
+
+void FillFractions(QWidget* w) {
+  for (auto [n, d] : {std::pair{"1", "2"}, {"3", "4"}, {"5", "6"}, {"2", "4"}}) {
+    Type(w, "IdN", n);
+    Type(w, "IdD", d);
+    Press(w, "BtOk");
+  }
+  Press(w, "Ok2");
+  Type(w, "IdOC", "a+b*c");
+  Press(w, "OkOC");
 }
 
 }  // namespace
@@ -64,6 +118,21 @@ int main(int argc, char* argv[]) {
   FAbout->ShowAbout(QStringLiteral("TESSARO"), QStringLiteral("Mathematics of rational numbers"),
                     QStringLiteral("2020"), QStringLiteral("1"));
   ok = Save(FAbout, folder, QStringLiteral("about")) && ok;
+
+  Press(FMI, "BtInt");
+  QWidget* integers = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->objectName() == QStringLiteral("FAritm")) integers = w;
+  if (integers) {
+    FillIntegers(integers);
+    ok = Save(integers, folder, QStringLiteral("integers")) && ok;
+    integers->hide();
+  }
+
+  FFracc->show();
+  FillFractions(FFracc);
+  ok = Save(FFracc, folder, QStringLiteral("fractions")) && ok;
+  FFracc->hide();
 
   TFTools editor;
   ok = Save(&editor, folder, QStringLiteral("tools-editor")) && ok;

@@ -4,7 +4,15 @@
 
 namespace tessaro {
 
-ConversionError::ConversionError(std::string_view text)
-    : std::runtime_error("'" + std::string(text) + "' is not a valid integer value") {}
+namespace {
+std::string Message(std::string_view text) {
+  std::string message = "'";
+  message.append(text);
+  message.append("' is not a valid integer value");
+  return message;
+}
+}  // namespace
+
+ConversionError::ConversionError(std::string_view text) : std::runtime_error(Message(text)) {}
 
 }  // namespace tessaro

@@ -4,6 +4,7 @@
 #include "numbers/basetext.h"
 #include "numbers/conversionerror.h"
 #include "numbers/floattext.h"
+#include "numbers/intresults.h"
 #include "numbers/letters.h"
 #include "numbers/longint.h"
 #include "numbers/random.h"

@@ -14,10 +14,16 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
 class QListWidget;
+
+// Failure messages show a QString as its text, not as raw bytes.
+inline void PrintTo(const QString& text, std::ostream* os) {
+  *os << '"' << text.toStdString() << '"';
+}
 
 namespace tessaro::test {
 

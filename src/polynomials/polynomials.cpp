@@ -1,1 +1,0 @@
-#include "polynomials/polynomials.h"
