@@ -375,7 +375,6 @@ void TFP::BuildMenu() {
   OpUn = item("OpUn", "Unary operations");
   OpBin = item("OpBin", "Binary operations");
   OpCmb = item("OpCmb", "Combined operation");
-  MnuPrbl->addSeparator();
   OpAll = item("OpAll", "All");
 }
 

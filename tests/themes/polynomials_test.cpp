@@ -216,6 +216,26 @@ TEST_F(PolynomialsTest, TextThatIsNoPolynomialIsRefusedAndChangesNothing) {
   }
 }
 
+TEST_F(PolynomialsTest, NumberTheConversionRefusesShowsItsMessageAndChangesNothing) {
+  Add("x^2-1");
+  ExpectMessage("'a' is not a valid integer value");
+  Enter("IdPol", "x^a");  // an exponent that is no digit
+  VerifyModals();
+  EXPECT_EQ(T("EtP1"), "A=");
+
+  Enter("IdPol", "x^2-1");
+  ExpectMessage("'99999999999' is not a valid integer value");
+  Enter("IdX", "99999999999");
+  VerifyModals();
+  EXPECT_EQ(T("IdVN"), "-1");
+
+  SetCell(3, "-");
+  ExpectMessage("'-' is not a valid integer value");
+  Click(Find(w, "BtOk"));
+  VerifyModals();
+  EXPECT_EQ(Rows("LPols"), Texts{"x^2-1"});
+}
+
 TEST_F(PolynomialsTest, ValueAtAnUnreadableOrOverflowingPointIsNotCalculable) {
   const struct {
     const char* pol;
@@ -346,6 +366,13 @@ TEST_F(PolynomialsTest, GoShowsTheSevenBinaryResultsWithTheChosenLetters) {
   Click(Find(w, "BtBin"));
   EXPECT_EQ(T("IdQ"), "x-1");
   EXPECT_EQ(T("IdMCD"), "x+1");
+  // The arrow keys choose too.
+  List("L2")->setFocus();
+  Press(List("L2"), Qt::Key_Up);
+  EXPECT_EQ(T("IdP2"), "x^2-1");
+  EXPECT_EQ(BinaryResults(), Texts(7));
+  Click(Find(w, "BtBin"));
+  EXPECT_EQ(T("IdQ"), "1");
   // Adding to the list chooses no operand.
   const Texts results = BinaryResults();
   Add("x");
