@@ -392,6 +392,11 @@ TEST_F(PolynomialsTest, BinaryFailuresShowTheirTextsWhileTheOtherFieldsAreFilled
       {"2147483646x", "2147483646x", {"Some coefficient > Long_Max", "0", "Some coefficient > Long_Max", "1", "0",
                                      "2147483646x", "2147483646x"},
        "the sum and the product overflow"},
+      {"x^2", "1/2147483646x+1",
+       {"x^2+1/2147483646x+1", "x^2-1/2147483646x-1", "1/2147483646x^3+x^2", "Some coefficient > Long_Max",
+        "Some coefficient > Long_Max", "Not calculable (long integer overflow).",
+        "Not calculable (long integer overflow)."},
+       "the division overflows"},
   };
   Add("x");
   for (const auto& c : cases) {
