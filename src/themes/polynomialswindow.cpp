@@ -149,11 +149,7 @@ QGroupBox* TFP::BuildEntry() {
   LCoefs->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   LCoefs->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   LCoefs->setSelectionMode(QAbstractItemView::SingleSelection);
-  for (int k = 0; k < 10; ++k) {
-    auto* cell = new QTableWidgetItem;
-    cell->setTextAlignment(Qt::AlignCenter);
-    LCoefs->setItem(0, k, cell);
-  }
+  RstEntr();
   const int frame = 2 * LCoefs->frameWidth();
   LCoefs->setFixedSize(10 * CellWidth + frame,
                        LCoefs->horizontalHeader()->sizeHint().height() + LCoefs->rowHeight(0) + frame);
@@ -430,9 +426,18 @@ bool TFP::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- Entry panel and list
 
+void TFP::SetCell(int k, const QString& text) {
+  if (QTableWidgetItem* cell = LCoefs->item(0, k)) {
+    cell->setText(text);
+  } else {
+    cell = new QTableWidgetItem(text);
+    cell->setTextAlignment(Qt::AlignCenter);
+    LCoefs->setItem(0, k, cell);
+  }
+}
+
 void TFP::RstEntr() {
-  for (int k = 0; k < 10; ++k)
-    if (QTableWidgetItem* cell = LCoefs->item(0, k)) cell->setText(QString());
+  for (int k = 0; k < 10; ++k) SetCell(k, QString());
 }
 
 void TFP::BtOkClick() {
@@ -456,7 +461,7 @@ void TFP::BtRndClick() {
   IntPolRandom(Rnd(8) + 1, ip);
   const PolCells cells = CellsOfIntPol(ip);
   RstEntr();
-  for (int k = 0; k < 10; ++k) LCoefs->item(0, k)->setText(FromStd(cells[k]));
+  for (int k = 0; k < 10; ++k) SetCell(k, FromStd(cells[k]));
 }
 
 void TFP::FllDwnClick() {

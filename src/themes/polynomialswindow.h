@@ -46,6 +46,7 @@ class TFP : public QMainWindow {
   void BtRndClick();
   void FllDwnClick();
   void RstEntr();
+  void SetCell(int k, const QString& text);
   void BtaLClick();
   void AddPol(const Polynomial& entry);
   void PolaL(int i);
