@@ -160,17 +160,5 @@ TEST(PolButtonProblem, KeepsTheLastProblemWhenItsPreconditionFails) {
   }
 }
 
-TEST(PolButtonProblem, BuildsLikeTheMenuWhenItsPreconditionHolds) {
-  const TPrbl last{"earlier question", "earlier answer"};
-  for (PolProblemKind kind :
-       {PolProblemKind::Unary, PolProblemKind::Binary, PolProblemKind::Combined}) {
-    SCOPED_TRACE(static_cast<int>(kind));
-    const TPrbl button = PolButtonProblem(kind, Shown(), last);
-    const TPrbl menu = PolMenuProblem(kind, Shown());
-    EXPECT_EQ(button.Enun, menu.Enun);
-    EXPECT_EQ(button.Resp, menu.Resp);
-  }
-}
-
 }  // namespace
 }  // namespace tessaro

@@ -104,14 +104,6 @@ TEST_F(PolynomialsTest, OkReadsTheGridAndAddsNothingWhenItIsEmpty) {
   EXPECT_EQ(Rows("LPols"), (Texts{"1/2x^2", "0"}));
 }
 
-TEST_F(PolynomialsTest, GridShowsItsHeadings) {
-  auto* grid = Find<QTableWidget>(w, "LCoefs");
-  std::string headings;
-  for (int k = 0; k < grid->columnCount(); ++k) headings += ToStd(grid->horizontalHeaderItem(k)->text()) + " ";
-  EXPECT_EQ(headings, "c x x\u00B2 x\u00B3 x\u2074 x\u2075 x\u2076 x\u2077 x\u2078 x\u2079 ");
-  EXPECT_EQ(grid->rowCount(), 1);
-}
-
 TEST_F(PolynomialsTest, GridCellThatIsNoRationalIsRefused) {
   const struct {
     const char* cell;
