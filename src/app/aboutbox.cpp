@@ -1,6 +1,7 @@
 #include "app/aboutbox.h"
 
 #include "app/ui.h"
+#include "app/widgets.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -19,21 +20,14 @@ QFont Verdana(int pixels, bool bold = false) {
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QFont& font, const QColor& colour) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QString::fromUtf8(name));
+  QLabel* label = Label(QString(), parent, name);
   label->setFont(font);
-  if (colour.isValid()) {
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    label->setPalette(pal);
-  }
+  if (colour.isValid()) SetDesignColour(label, QPalette::WindowText, colour);
   return label;
 }
 
 QLineEdit* MakeContactLine(QWidget* parent, const char* name, const QColor& colour, int top) {
-  auto* edit = new QLineEdit(parent);
-  edit->setObjectName(QString::fromUtf8(name));
-  edit->setReadOnly(true);
+  QLineEdit* edit = ResultEdit(name, parent);
   edit->setFrame(false);
   edit->setFont(Verdana(13));
   QPalette pal = edit->palette();
@@ -50,9 +44,10 @@ TFAbout::TFAbout(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("FAbout"));
   setWindowTitle(QStringLiteral("About"));
   setFixedSize(337, 258);
+  // Every colour of the box is the design's, drawn on the design's light window.
+  if (DarkPalette(palette())) setPalette(QPalette(QColor(240, 240, 240)));
 
-  BtOk = new QPushButton(QStringLiteral("OK"), this);
-  BtOk->setObjectName(QStringLiteral("BtOk"));
+  BtOk = Button("BtOk", QStringLiteral("OK"), {}, this);
   BtOk->setGeometry(232, 176, 73, 33);
   BtOk->setDefault(true);
 

@@ -3,6 +3,7 @@
 #include "app/aboutbox.h"
 #include "app/startup.h"
 #include "app/ui.h"
+#include "app/widgets.h"
 #include "themes/fractionswindow.h"
 #include "themes/integerswindow.h"
 #include "themes/polynomialswindow.h"
@@ -25,9 +26,9 @@ namespace {
 
 // A push button whose picture stands at the right of its text. The caption keeps
 // its trailing blanks; the text is drawn left-aligned so the three buttons line up.
-class PictureButton : public QPushButton {
+class RightPictureButton : public QPushButton {
  public:
-  PictureButton(const QString& caption, const QIcon& icon, QWidget* parent)
+  RightPictureButton(const QString& caption, const QIcon& icon, QWidget* parent)
       : QPushButton(caption, parent) {
     setIcon(icon);
     setIconSize(QSize(24, 24));
@@ -54,12 +55,6 @@ class PictureButton : public QPushButton {
   }
 };
 
-QAction* NamedAction(const QString& name, const QString& caption, QObject* parent) {
-  auto* action = new QAction(caption, parent);
-  action->setObjectName(name);
-  return action;
-}
-
 }  // namespace
 
 TFMI::TFMI(QWidget* parent) : QMainWindow(parent) {
@@ -67,13 +62,8 @@ TFMI::TFMI(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QStringLiteral("Maths of rational numbers"));
   setWindowIcon(AppIcon());
 
-  auto* central = new QWidget(this);
-  central->setObjectName(QStringLiteral("Client"));
-  QPalette pal = central->palette();
-  pal.setColor(QPalette::Window, QColor(160, 220, 192));
-  pal.setColor(QPalette::WindowText, Qt::black);
-  central->setPalette(pal);
-  central->setAutoFillBackground(true);
+  auto* central = Named(new QWidget(this), "Client");
+  SetDesignBackground(central, QColor(160, 220, 192));
   QFont windowFont = central->font();
   windowFont.setPointSize(8);
   central->setFont(windowFont);
@@ -82,9 +72,9 @@ TFMI::TFMI(QWidget* parent) : QMainWindow(parent) {
   buttonFont.setPointSize(10);
   buttonFont.setBold(true);
   auto makeButton = [&](const char* name, const char* caption, const char* icon) {
-    auto* button = new PictureButton(QString::fromUtf8(caption), Icon(QString::fromUtf8(icon)),
-                                     central);
-    button->setObjectName(QString::fromUtf8(name));
+    auto* button = Named(new RightPictureButton(QString::fromUtf8(caption),
+                                                Icon(QString::fromUtf8(icon)), central),
+                         name);
     button->setFont(buttonFont);
     button->setFixedSize(154, 41);
     return button;
@@ -105,25 +95,16 @@ TFMI::TFMI(QWidget* parent) : QMainWindow(parent) {
   QMenuBar* MnuMI = menuBar();
   MnuMI->setObjectName(QStringLiteral("MnuMI"));
 
-  OpTems = MnuMI->addMenu(QStringLiteral("Themes"));
-  OpTems->setObjectName(QStringLiteral("OpTems"));
-  OpTems->menuAction()->setObjectName(QStringLiteral("OpTems"));
-  QAction* Ints = NamedAction(QStringLiteral("Ints"), QStringLiteral("Integers"), OpTems);
-  QAction* Fracs = NamedAction(QStringLiteral("Fracs"), QStringLiteral("Fractions"), OpTems);
-  QAction* Pols = NamedAction(QStringLiteral("Pols"), QStringLiteral("Polynomials"), OpTems);
-  OpTems->addActions({Ints, Fracs, Pols});
+  OpTems = Menu(MnuMI, "OpTems", QStringLiteral("Themes"));
+  QAction* Ints = MenuItem("Ints", QStringLiteral("Integers"), OpTems);
+  QAction* Fracs = MenuItem("Fracs", QStringLiteral("Fractions"), OpTems);
+  QAction* Pols = MenuItem("Pols", QStringLiteral("Polynomials"), OpTems);
 
-  OpTools = MnuMI->addMenu(QStringLiteral("Tools"));
-  OpTools->setObjectName(QStringLiteral("OpTools"));
-  OpTools->menuAction()->setObjectName(QStringLiteral("OpTools"));
-  QAction* OpEdTools =
-      NamedAction(QStringLiteral("OpEdTools"), QStringLiteral("Edit tools"), OpTools);
-  QAction* Ops = NamedAction(QStringLiteral("Ops"), QStringLiteral("-"), OpTools);
-  Ops->setSeparator(true);
-  OpTools->addActions({OpEdTools, Ops});
+  OpTools = Menu(MnuMI, "OpTools", QStringLiteral("Tools"));
+  QAction* OpEdTools = MenuItem("OpEdTools", QStringLiteral("Edit tools"), OpTools);
+  MenuItem("Ops", QStringLiteral("-"), OpTools)->setSeparator(true);
 
-  QAction* About1 = NamedAction(QStringLiteral("About1"), QStringLiteral("About..."), MnuMI);
-  MnuMI->addAction(About1);
+  QAction* About1 = MenuItem("About1", QStringLiteral("About..."), MnuMI);
 
   connect(BtInt, &QPushButton::clicked, this, Guarded([this] { BtIntClick(); }));
   connect(BtFrac, &QPushButton::clicked, this, Guarded([this] { BtFracClick(); }));

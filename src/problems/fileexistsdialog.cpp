@@ -1,6 +1,7 @@
 #include "problems/fileexistsdialog.h"
 
 #include "app/ui.h"
+#include "app/widgets.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,27 +16,16 @@ TFOps::TFOps(QWidget* parent)
   setObjectName(QStringLiteral("FOps"));
   setWindowTitle(QStringLiteral("File already exists"));
 
-  EtF = new QLabel(this);
-  EtF->setObjectName(QStringLiteral("EtF"));
+  EtF = Label(QString(), this, "EtF");
   EtF->setTextInteractionFlags(Qt::TextSelectableByMouse);
   EtF->setTextFormat(Qt::PlainText);
-  Label1 = new QLabel(QStringLiteral("already exists"), this);
-  Label1->setObjectName(QStringLiteral("Label1"));
-  QPalette red = Label1->palette();
-  red.setColor(QPalette::WindowText, Qt::red);
-  Label1->setPalette(red);
-  Label2 = new QLabel(QStringLiteral("What do you want?"), this);
-  Label2->setObjectName(QStringLiteral("Label2"));
-  Label2->setAlignment(Qt::AlignCenter);
+  Label1 = Label(QStringLiteral("already exists"), this, "Label1");
+  SetDesignColour(Label1, QPalette::WindowText, Qt::red);
+  Label2 = Label(QStringLiteral("What do you want?"), this, "Label2", Qt::AlignCenter);
 
-  auto makeButton = [this](const char* name, const char* caption) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), this);
-    button->setObjectName(QString::fromUtf8(name));
-    return button;
-  };
-  BtMtx = makeButton("BtMtx", "Overwrite");
-  BtAdd = makeButton("BtAdd", "Add to it");
-  BtEsc = makeButton("BtEsc", "Cancel");
+  BtMtx = Button("BtMtx", QStringLiteral("Overwrite"), {}, this);
+  BtAdd = Button("BtAdd", QStringLiteral("Add to it"), {}, this);
+  BtEsc = Button("BtEsc", QStringLiteral("Cancel"), {}, this);
   BtEsc->setDefault(true);
 
   auto* buttons = new QHBoxLayout;

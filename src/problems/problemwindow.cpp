@@ -2,6 +2,7 @@
 
 #include "app/startup.h"
 #include "app/ui.h"
+#include "app/widgets.h"
 #include "problems/fileexistsdialog.h"
 
 #include <QDir>
@@ -19,8 +20,7 @@ namespace tessaro {
 namespace {
 
 QPlainTextEdit* MakeArea(QWidget* parent, const char* name) {
-  auto* area = new QPlainTextEdit(parent);
-  area->setObjectName(QString::fromUtf8(name));
+  auto* area = Named(new QPlainTextEdit(parent), name);
   // One line of the text is one line of the area and of the file.
   area->setLineWrapMode(QPlainTextEdit::NoWrap);
   area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -53,20 +53,14 @@ TFPrbl::TFPrbl(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QStringLiteral("Problem"));
   setWindowIcon(Icon(QStringLiteral("problem")));
 
-  EtEn = new QLabel(QStringLiteral("Question"), this);
-  EtEn->setObjectName(QStringLiteral("EtEn"));
+  EtEn = Label(QStringLiteral("Question"), this, "EtEn");
   IdE = MakeArea(this, "IdE");
-  EtR = new QLabel(QStringLiteral("Answer"), this);
-  EtR->setObjectName(QStringLiteral("EtR"));
+  EtR = Label(QStringLiteral("Answer"), this, "EtR");
   IdR = MakeArea(this, "IdR");
   EtEn->setBuddy(IdE);
   EtR->setBuddy(IdR);
 
-  BtGrd = new QToolButton(this);
-  BtGrd->setObjectName(QStringLiteral("BtGrd"));
-  BtGrd->setIcon(Icon(QStringLiteral("save")));
-  BtGrd->setIconSize(QSize(24, 24));
-  BtGrd->setToolTip(QStringLiteral("Save"));
+  BtGrd = PictureButton("BtGrd", "save", QStringLiteral("Save"), this);
   BtGrd->setAutoRaise(true);
 
   // The two areas share the window's growth: each takes the whole width and half the height.

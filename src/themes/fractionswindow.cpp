@@ -2,6 +2,7 @@
 
 #include "app/startup.h"
 #include "app/ui.h"
+#include "app/widgets.h"
 #include "numbers/fractionpanel.h"
 #include "numbers/letters.h"
 #include "problems/problemwindow.h"
@@ -29,44 +30,16 @@ namespace tessaro {
 
 namespace {
 
-template <class T>
-T* Named(T* widget, const char* name) {
-  widget->setObjectName(QString::fromUtf8(name));
-  return widget;
-}
-
-QGroupBox* Panel(const char* name, QWidget* parent) { return Named(new QGroupBox(parent), name); }
-
-// The bold title that heads a panel.
-QLabel* Title(const char* name, const QString& text, QWidget* parent) {
-  auto* label = Named(new QLabel(text, parent), name);
-  QFont font = label->font();
-  font.setBold(true);
-  label->setFont(font);
-  return label;
-}
-
-QLineEdit* Edit(const char* name, QWidget* parent, int width, bool readOnly = false) {
-  auto* edit = Named(new QLineEdit(parent), name);
+// The fraction fields: a fixed width, the text centred.
+QLineEdit* CentredEdit(const char* name, QWidget* parent, int width, bool readOnly = false) {
+  QLineEdit* edit = readOnly ? ResultEdit(name, parent) : Edit(name, parent);
   edit->setFixedWidth(width);
-  edit->setReadOnly(readOnly);
   edit->setAlignment(Qt::AlignCenter);
   return edit;
 }
 
-QPushButton* Button(const char* name, const QString& caption, const QString& hint,
-                    QWidget* parent) {
-  auto* button = Named(new QPushButton(caption, parent), name);
-  button->setToolTip(hint);
-  button->setAutoDefault(false);
-  return button;
-}
-
 QToolButton* Picture(const char* name, const char* icon, const QString& hint, QWidget* parent) {
-  auto* button = Named(new QToolButton(parent), name);
-  button->setIcon(Icon(QString::fromUtf8(icon)));
-  button->setIconSize(QSize(24, 24));
-  button->setToolTip(hint);
+  QToolButton* button = PictureButton(name, icon, hint, parent);
   button->setAutoRaise(true);
   return button;
 }
@@ -81,13 +54,6 @@ QComboBox* Operand(const char* name, QWidget* parent) {
   return combo;
 }
 
-QAction* MenuItem(const char* name, const QString& caption, QMenu* menu) {
-  auto* action = Named(new QAction(caption, menu), name);
-  action->setEnabled(false);
-  menu->addAction(action);
-  return action;
-}
-
 }  // namespace
 
 TFFracc::TFFracc(QWidget* parent) : QMainWindow(parent) {
@@ -97,11 +63,11 @@ TFFracc::TFFracc(QWidget* parent) : QMainWindow(parent) {
   Randomize();
 
   auto* central = Named(new QWidget(this), "Client");
-  auto* PData = Panel("PData", central);
-  auto* PUN = Panel("PUN", central);
-  auto* PLF = Panel("PLF", central);
-  auto* PBin = Panel("PBin", central);
-  auto* POC = Panel("POC", central);
+  auto* PData = Panel("PData", {}, central);
+  auto* PUN = Panel("PUN", {}, central);
+  auto* PLF = Panel("PLF", {}, central);
+  auto* PBin = Panel("PBin", {}, central);
+  auto* POC = Panel("POC", {}, central);
   BuildDataPanel(PData);
   BuildUnitPanel(PUN);
   BuildListPanel(PLF);
@@ -126,9 +92,9 @@ TFFracc::TFFracc(QWidget* parent) : QMainWindow(parent) {
 }
 
 void TFFracc::BuildDataPanel(QWidget* PData) {
-  auto* EtEn = Title("EtEn", QStringLiteral("Entry / generate"), PData);
-  IdN = Edit("IdN", PData, 90);
-  IdD = Edit("IdD", PData, 90);
+  auto* EtEn = Heading(QStringLiteral("Entry / generate"), PData, "EtEn");
+  IdN = CentredEdit("IdN", PData, 90);
+  IdD = CentredEdit("IdD", PData, 90);
   IdD->setToolTip(QStringLiteral("Empty or 1 for integer"));
   // The fraction bar: a real line between the numerator and the denominator.
   Shape1 = Named(new QFrame(PData), "Shape1");
@@ -154,15 +120,14 @@ void TFFracc::BuildDataPanel(QWidget* PData) {
 }
 
 void TFFracc::BuildUnitPanel(QWidget* PUN) {
-  auto* Label2 = Named(new QLabel(QStringLiteral("a/b  as it"), PUN), "Label2");
-  auto* Label3 = Named(new QLabel(QStringLiteral("a/b  simpl."), PUN), "Label3");
-  Id1 = Edit("Id1", PUN, 130, true);
-  IdS = Edit("IdS", PUN, 130, true);
-  auto* EtEq = Named(new QLabel(QStringLiteral("\u2261"), PUN), "EtEq");
+  auto* Label2 = Label(QStringLiteral("a/b  as it"), PUN, "Label2");
+  auto* Label3 = Label(QStringLiteral("a/b  simpl."), PUN, "Label3");
+  Id1 = CentredEdit("Id1", PUN, 130, true);
+  IdS = CentredEdit("IdS", PUN, 130, true);
+  auto* EtEq = Label(QStringLiteral("\u2261"), PUN, "EtEq", Qt::AlignCenter);
   QFont big = EtEq->font();
   big.setPointSizeF(big.pointSizeF() * 1.6);
   EtEq->setFont(big);
-  EtEq->setAlignment(Qt::AlignCenter);
   OpS = Named(new QCheckBox(QStringLiteral("Simplify always"), PUN), "OpS");
   OpS->setToolTip(QStringLiteral("Pass the simplified form to list"));
   OpS->setChecked(true);
@@ -210,9 +175,9 @@ void TFFracc::BuildListPanel(QWidget* PLF) {
 }
 
 void TFFracc::BuildBinaryPanel(QWidget* PBin) {
-  auto* Label1 = Title("Label1", QStringLiteral("Binary operations"), PBin);
-  EtF1 = Named(new QLabel(PBin), "EtF1");
-  EtF2 = Named(new QLabel(PBin), "EtF2");
+  auto* Label1 = Heading(QStringLiteral("Binary operations"), PBin, "Label1");
+  EtF1 = Label(QString(), PBin, "EtF1");
+  EtF2 = Label(QString(), PBin, "EtF2");
   LA = Operand("LA", PBin);
   LB = Operand("LB", PBin);
   Ok2 = Button("Ok2", QStringLiteral("ok"), QString(), PBin);
@@ -260,13 +225,13 @@ void TFFracc::BuildBinaryPanel(QWidget* PBin) {
 }
 
 void TFFracc::BuildCombinedPanel(QWidget* POC) {
-  auto* EtPOC = Title("EtPOC", QStringLiteral("Combined operation"), POC);
-  IdOC = Named(new QLineEdit(POC), "IdOC");
+  auto* EtPOC = Heading(QStringLiteral("Combined operation"), POC, "EtPOC");
+  IdOC = Edit("IdOC", POC);
   IdOC->setMinimumWidth(260);
   OkOC = Button("OkOC", QStringLiteral("="), QString(), POC);
   OkOC->setFixedWidth(36);
-  IdROC = Edit("IdROC", POC, 170, true);
-  EtOC = Named(new QLabel(POC), "EtOC");
+  IdROC = CentredEdit("IdROC", POC, 170, true);
+  EtOC = Label(QString(), POC, "EtOC");
   // A long replaced expression is cut at the panel's edge rather than widening the window.
   EtOC->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   EtOC->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -286,11 +251,11 @@ void TFFracc::BuildCombinedPanel(QWidget* POC) {
 }
 
 void TFFracc::BuildProblemMenu() {
-  Problem1 = Named(menuBar()->addMenu(QStringLiteral("Problem")), "Problem1");
-  Problem1->menuAction()->setObjectName(QStringLiteral("Problem1"));
+  Problem1 = Menu(menuBar(), "Problem1", QStringLiteral("Problem"));
   OpBin = MenuItem("OpBin", QStringLiteral("Binary operations"), Problem1);
   OpCmb = MenuItem("OpCmb", QStringLiteral("Combined operation"), Problem1);
   OpAll = MenuItem("OpAll", QStringLiteral("All"), Problem1);
+  Disable({OpBin, OpCmb, OpAll});
 }
 
 void TFFracc::Connect() {

@@ -2,6 +2,7 @@
 
 #include "app/startup.h"
 #include "app/ui.h"
+#include "app/widgets.h"
 #include "numbers/intresults.h"
 #include "numbers/numbers.h"
 #include "problems/integerproblems.h"
@@ -66,63 +67,31 @@ IntegersState& Shared() {
 // The Tps flags, one per problem kind but "All".
 enum Flag { FlagOne = 0, FlagTwo = 1, FlagCombined = 2, FlagList = 3 };
 
-QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent = nullptr) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QString::fromUtf8(name));
-  return label;
-}
-
-QLineEdit* NamedEdit(const char* name, int minWidth) {
-  auto* edit = new QLineEdit;
-  edit->setObjectName(QString::fromUtf8(name));
+QLineEdit* Field(const char* name, int minWidth) {
+  QLineEdit* edit = Edit(name);
   edit->setMinimumWidth(minWidth);
   return edit;
 }
 
-// A field that only shows a result.
-QLineEdit* ResultEdit(const char* name, int minWidth) {
-  QLineEdit* edit = NamedEdit(name, minWidth);
-  edit->setReadOnly(true);
+// A field that only shows a result; the Tab key passes it by.
+QLineEdit* Result(const char* name, int minWidth) {
+  QLineEdit* edit = ResultEdit(name);
+  edit->setMinimumWidth(minWidth);
   edit->setFocusPolicy(Qt::ClickFocus);
   return edit;
 }
 
-QToolButton* PictureButton(const char* name, const char* icon, const QString& hint) {
-  auto* button = new QToolButton;
-  button->setObjectName(QString::fromUtf8(name));
-  button->setIcon(Icon(QString::fromUtf8(icon)));
-  button->setIconSize(QSize(20, 20));
-  button->setToolTip(hint);
-  return button;
-}
-
 QToolButton* ProblemButton(const char* name) {
-  QToolButton* button = PictureButton(name, "problem", QStringLiteral("Make problem"));
+  QToolButton* button = PictureButton(name, "problem", QStringLiteral("Make problem"), nullptr, 20);
   button->setEnabled(false);
   return button;
 }
 
-QPushButton* NamedButton(const char* name, const QString& caption, const QString& hint = {}) {
-  auto* button = new QPushButton(caption);
-  button->setObjectName(QString::fromUtf8(name));
-  if (!hint.isEmpty()) button->setToolTip(hint);
-  return button;
-}
-
 QComboBox* NumberChoice(const char* name, int first, int last, const QString& shown) {
-  auto* combo = new QComboBox;
-  combo->setObjectName(QString::fromUtf8(name));
+  auto* combo = Named(new QComboBox, name);
   for (int i = first; i <= last; ++i) combo->addItem(QString::number(i));
   combo->setCurrentText(shown);
   return combo;
-}
-
-QLabel* Heading(const QString& text) {
-  auto* label = new QLabel(text);
-  QFont font = label->font();
-  font.setBold(true);
-  label->setFont(font);
-  return label;
 }
 
 // Widens the blanks of a caption so that its first `prefix` characters take at least
@@ -259,13 +228,6 @@ void FillCombo(QComboBox* combo, const QStringList& items) {
   combo->setEditText(text);
 }
 
-QAction* NamedAction(const char* name, const QString& caption, QObject* parent) {
-  auto* action = new QAction(caption, parent);
-  action->setObjectName(QString::fromUtf8(name));
-  action->setEnabled(false);
-  return action;
-}
-
 }  // namespace
 
 TFAritm::TFAritm(QWidget* parent) : QMainWindow(parent) {
@@ -311,12 +273,11 @@ TFAritm::~TFAritm() {
 }
 
 QGroupBox* TFAritm::BuildPN() {
-  auto* PN = new QGroupBox(QStringLiteral("Operations with"));
-  PN->setObjectName(QStringLiteral("PN"));
+  QGroupBox* PN = Panel("PN", QStringLiteral("Operations with"));
 
-  IdN = NamedEdit("IdN", 140);
-  Ok1 = NamedButton("Ok1", QStringLiteral("OK"));
-  BtL = PictureButton("BtL", "add-to-list", QStringLiteral(" Add to list "));
+  IdN = Field("IdN", 140);
+  Ok1 = Button("Ok1", QStringLiteral("OK"));
+  BtL = PictureButton("BtL", "add-to-list", QStringLiteral(" Add to list "), nullptr, 20);
   auto* entry = new QHBoxLayout;
   entry->addWidget(new QLabel(QStringLiteral("N =     ")));
   entry->addWidget(IdN);
@@ -327,11 +288,11 @@ QGroupBox* TFAritm::BuildPN() {
   auto* results = new QGridLayout;
   QLabel* power = Heading(QStringLiteral("N<sup>k</sup>"));
   power->setTextFormat(Qt::RichText);
-  IdBs = NamedLabel("IdBs", QStringLiteral("N"));
+  IdBs = Label(QStringLiteral("N"), nullptr, "IdBs");
   Lexp = NumberChoice("Lexp", 2, 9, QStringLiteral("2"));
-  IdPot = ResultEdit("IdPot", 110);
-  IdDF = ResultEdit("IdDF", 200);
-  IdFctr = ResultEdit("IdFctr", 150);
+  IdPot = Result("IdPot", 110);
+  IdDF = Result("IdDF", 200);
+  IdFctr = Result("IdFctr", 150);
   BtPrbl1 = ProblemButton("BtPrbl1");
   results->addWidget(power, 0, 0, 1, 4);
   results->addWidget(IdBs, 1, 0, Qt::AlignRight);
@@ -349,17 +310,16 @@ QGroupBox* TFAritm::BuildPN() {
   results->setColumnStretch(3, 1);
   results->setRowStretch(7, 1);
 
-  auto* PB = new QGroupBox(QStringLiteral("In basis...."));
-  PB->setObjectName(QStringLiteral("PB"));
-  IdHex = NamedEdit("IdHex", 250);
-  IdBin = NamedEdit("IdBin", 250);
-  IdOct = NamedEdit("IdOct", 250);
-  IdX = NamedEdit("IdX", 250);
-  IdBX = NamedEdit("IdBX", 40);
+  QGroupBox* PB = Panel("PB", QStringLiteral("In basis...."));
+  IdHex = Field("IdHex", 250);
+  IdBin = Field("IdBin", 250);
+  IdOct = Field("IdOct", 250);
+  IdX = Field("IdX", 250);
+  IdBX = Field("IdBX", 40);
   IdBX->setMaximumWidth(48);
   IdBX->setText(QStringLiteral("12"));
   IdBX->setToolTip(QStringLiteral("Put your basis here"));
-  EtErr = NamedLabel("EtErr", QString());
+  EtErr = Label(QString(), nullptr, "EtErr");
   EtErr->setMinimumHeight(EtErr->fontMetrics().height());
   auto* bases = new QGridLayout(PB);
   bases->addWidget(new QLabel(QStringLiteral("Hex")), 0, 0);
@@ -385,19 +345,17 @@ QGroupBox* TFAritm::BuildPN() {
 }
 
 QGroupBox* TFAritm::BuildPOps() {
-  auto* POps = new QGroupBox(QStringLiteral("Operations with"));
-  POps->setObjectName(QStringLiteral("POps"));
+  QGroupBox* POps = Panel("POps", QStringLiteral("Operations with"));
 
   auto* head = new QLabel(QStringLiteral("n1=                   n2=     "));
-  IdA = new QComboBox;
-  IdB = new QComboBox;
-  for (auto [combo, name] : {std::pair{IdA, "IdA"}, std::pair{IdB, "IdB"}}) {
-    combo->setObjectName(QString::fromUtf8(name));
+  IdA = Named(new QComboBox, "IdA");
+  IdB = Named(new QComboBox, "IdB");
+  for (QComboBox* combo : {IdA, IdB}) {
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
   }
-  BtRnd = PictureButton("BtRnd", "generate", QStringLiteral("Generate"));
-  OkOps = NamedButton("OkOps", QStringLiteral("OK"));
+  BtRnd = PictureButton("BtRnd", "generate", QStringLiteral("Generate"), nullptr, 20);
+  OkOps = Button("OkOps", QStringLiteral("OK"));
   // n1's field ends where the heading's "n2=" begins.
   const int spacing = 6;
   const QString n1Part = QStringLiteral("n1=                   ");
@@ -413,12 +371,12 @@ QGroupBox* TFAritm::BuildPOps() {
   operands->addWidget(OkOps);
   operands->addStretch(1);
 
-  IdS = ResultEdit("IdS", 110);
-  IdRs = ResultEdit("IdRs", 110);
-  IdM = ResultEdit("IdM", 110);
-  IdMCD = ResultEdit("IdMCD", 110);
+  IdS = Result("IdS", 110);
+  IdRs = Result("IdRs", 110);
+  IdM = Result("IdM", 110);
+  IdMCD = Result("IdMCD", 110);
   IdMCD->setToolTip(QStringLiteral("Higuest Common Divisor"));
-  IdMCM = ResultEdit("IdMCM", 110);
+  IdMCM = Result("IdMCM", 110);
   IdMCM->setToolTip(QStringLiteral("Lowest Common Multiple"));
   auto* plain = new QGridLayout;
   const std::pair<const char*, QLineEdit*> rows[] = {
@@ -433,7 +391,7 @@ QGroupBox* TFAritm::BuildPOps() {
   }
   plain->setRowStretch(row, 1);
 
-  IdD = ResultEdit("IdD", 110);
+  IdD = Result("IdD", 110);
   Idpq = NumberChoice("Idpq", 1, 9, QStringLiteral("2"));
   auto* floatRow = new QHBoxLayout;
   floatRow->addWidget(new QLabel(QStringLiteral("n1/n2=")));
@@ -441,15 +399,15 @@ QGroupBox* TFAritm::BuildPOps() {
 
   // The division scheme: dividend | divisor, remainder under the dividend, quotient
   // under the divisor's bar.
-  IdDd = NamedLabel("IdDd", QStringLiteral("n1"));
-  IdDr = NamedLabel("IdDr", QStringLiteral("n2"));
+  IdDd = Label(QStringLiteral("n1"), nullptr, "IdDd");
+  IdDr = Label(QStringLiteral("n2"), nullptr, "IdDr");
   IdDd->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   IdDd->setMinimumWidth(70);
   IdDr->setMinimumWidth(70);
   IdDr->setIndent(4);
-  IdQ = ResultEdit("IdQ", 80);
+  IdQ = Result("IdQ", 80);
   IdQ->setToolTip(QStringLiteral("quotient"));
-  IdR = ResultEdit("IdR", 80);
+  IdR = Result("IdR", 80);
   IdR->setToolTip(QStringLiteral("remainder"));
   auto* bar = new QFrame;
   bar->setFrameShape(QFrame::VLine);
@@ -497,13 +455,10 @@ QGroupBox* TFAritm::BuildPOps() {
 }
 
 QGroupBox* TFAritm::BuildPL() {
-  auto* PL = new QGroupBox;
-  PL->setObjectName(QStringLiteral("PL"));
+  QGroupBox* PL = Panel("PL");
 
-  LL = new LetterList;
-  LL->setObjectName(QStringLiteral("LL"));
-  LN = new NumberList;
-  LN->setObjectName(QStringLiteral("LN"));
+  LL = Named(new LetterList, "LL");
+  LN = Named(new NumberList, "LN");
   for (QListWidget* list : {LL, LN}) {
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -520,15 +475,15 @@ QGroupBox* TFAritm::BuildPL() {
       std::max(80, LN->fontMetrics().horizontalAdvance(QStringLiteral("-2147483648")) + 16);
   LN->setItemDelegate(new HexColumnDelegate(hexColumn, LN));
 
-  BtRndL = PictureButton("BtRndL", "generate", QStringLiteral("Generate"));
+  BtRndL = PictureButton("BtRndL", "generate", QStringLiteral("Generate"), nullptr, 20);
   BtRndL->setIconSize(QSize(16, 16));
   BtRndL->setAutoRaise(true);
   auto* heading = new ListHeading(BtRndL, hexColumn);
   heading->SetIndent(LN->frameWidth() + 3);
 
-  BtUnSel = NamedButton("BtUnSel", QStringLiteral("uns."), QStringLiteral("Unselect all"));
-  BtRstL = NamedButton("BtRstL", QStringLiteral("rst"), QStringLiteral("Clear list"));
-  BtBrrL = NamedButton("BtBrrL", QStringLiteral("x"), QStringLiteral("erase item"));
+  BtUnSel = Button("BtUnSel", QStringLiteral("uns."), QStringLiteral("Unselect all"));
+  BtRstL = Button("BtRstL", QStringLiteral("rst"), QStringLiteral("Clear list"));
+  BtBrrL = Button("BtBrrL", QStringLiteral("x"), QStringLiteral("erase item"));
   auto* buttons = new QVBoxLayout;
   for (QPushButton* b : {BtUnSel, BtRstL, BtBrrL}) {
     b->setEnabled(false);
@@ -537,12 +492,12 @@ QGroupBox* TFAritm::BuildPL() {
   }
   buttons->addStretch(1);
 
-  auto* EtExpl = NamedLabel("EtExpl", QStringLiteral("Multiple selection: Ctl-Click (mouse)"));
+  auto* EtExpl = Label(QStringLiteral("Multiple selection: Ctl-Click (mouse)"), nullptr, "EtExpl");
   EtExpl->setWordWrap(true);
 
-  EtMCDn = ResultEdit("EtMCDn", 80);
+  EtMCDn = Result("EtMCDn", 80);
   EtMCDn->setToolTip(QStringLiteral("Higuest Common Divisor of selected numbers"));
-  EtMCMn = ResultEdit("EtMCMn", 80);
+  EtMCMn = Result("EtMCMn", 80);
   EtMCMn->setToolTip(QStringLiteral("Lowest Common Multiple of selected numbers"));
   auto* selection = new QGridLayout;
   selection->addWidget(new QLabel(QStringLiteral("hcd")), 0, 0);
@@ -566,24 +521,23 @@ QGroupBox* TFAritm::BuildPL() {
 }
 
 QGroupBox* TFAritm::BuildPOC() {
-  auto* POC = new QGroupBox(QStringLiteral("Combined operation"));
-  POC->setObjectName(QStringLiteral("POC"));
+  QGroupBox* POC = Panel("POC", QStringLiteral("Combined operation"));
 
-  IdOC = NamedEdit("IdOC", 200);
+  IdOC = Field("IdOC", 200);
   IdOC->setToolTip(QStringLiteral("Operators: + - * / ^ ())"));
-  OkOC = NamedButton("OkOC", QStringLiteral("="));
+  OkOC = Button("OkOC", QStringLiteral("="));
   OkOC->setFixedWidth(36);
   auto* expression = new QHBoxLayout;
   expression->addWidget(new QLabel(QStringLiteral("(with a,b...)")));
   expression->addWidget(IdOC, 1);
   expression->addWidget(OkOC);
 
-  EtOC = NamedLabel("EtOC", QString());
+  EtOC = Label(QString(), nullptr, "EtOC");
   EtOC->setMinimumHeight(EtOC->fontMetrics().height() + 4);
   EtOC->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-  IdROC1 = ResultEdit("IdROC1", 130);
-  IdROC2 = ResultEdit("IdROC2", 130);
+  IdROC1 = Result("IdROC1", 130);
+  IdROC2 = Result("IdROC2", 130);
   Idp = NumberChoice("Idp", 1, 9, QStringLiteral("2"));
   BtPrblOC = ProblemButton("BtPrblOC");
   auto* results = new QGridLayout;
@@ -603,15 +557,13 @@ QGroupBox* TFAritm::BuildPOC() {
 }
 
 void TFAritm::BuildMenu() {
-  OpsPrbl = menuBar()->addMenu(QStringLiteral("Problem"));
-  OpsPrbl->setObjectName(QStringLiteral("OpsPrbl"));
-  OpsPrbl->menuAction()->setObjectName(QStringLiteral("OpsPrbl"));
-  OpPr1 = NamedAction("OpPr1", QStringLiteral("With 1 integer"), OpsPrbl);
-  OpPr2 = NamedAction("OpPr2", QStringLiteral("With 2 integers"), OpsPrbl);
-  OpPrCO = NamedAction("OpPrCO", QStringLiteral("Combined operations"), OpsPrbl);
-  OpPrN = NamedAction("OpPrN", QStringLiteral("hcd and LCM of n integers"), OpsPrbl);
-  OpPrAll = NamedAction("OpPrAll", QStringLiteral("All"), OpsPrbl);
-  OpsPrbl->addActions({OpPr1, OpPr2, OpPrCO, OpPrN, OpPrAll});
+  OpsPrbl = Menu(menuBar(), "OpsPrbl", QStringLiteral("Problem"));
+  OpPr1 = MenuItem("OpPr1", QStringLiteral("With 1 integer"), OpsPrbl);
+  OpPr2 = MenuItem("OpPr2", QStringLiteral("With 2 integers"), OpsPrbl);
+  OpPrCO = MenuItem("OpPrCO", QStringLiteral("Combined operations"), OpsPrbl);
+  OpPrN = MenuItem("OpPrN", QStringLiteral("hcd and LCM of n integers"), OpsPrbl);
+  OpPrAll = MenuItem("OpPrAll", QStringLiteral("All"), OpsPrbl);
+  Disable({OpPr1, OpPr2, OpPrCO, OpPrN, OpPrAll});
 }
 
 void TFAritm::ConnectHandlers() {

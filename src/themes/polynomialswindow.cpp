@@ -2,6 +2,7 @@
 
 #include "app/startup.h"
 #include "app/ui.h"
+#include "app/widgets.h"
 #include "polynomials/polpanel.h"
 #include "problems/problemwindow.h"
 
@@ -45,38 +46,11 @@ class UpperCase : public QValidator {
   }
 };
 
-template <class T>
-T* Named(T* widget, const char* name) {
-  widget->setObjectName(QString::fromUtf8(name));
-  return widget;
-}
+constexpr Qt::Alignment Right = Qt::AlignRight | Qt::AlignVCenter;
 
-QLabel* MakeLabel(const QString& text, QWidget* parent, const char* name = nullptr) {
-  auto* label = new QLabel(text, parent);
-  if (name) label->setObjectName(QString::fromUtf8(name));
-  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  return label;
-}
-
-QLineEdit* MakeEdit(QWidget* parent, const char* name, bool readOnly) {
-  auto* edit = Named(new QLineEdit(parent), name);
-  edit->setReadOnly(readOnly);
-  return edit;
-}
-
-QToolButton* MakeIconButton(QWidget* parent, const char* name, const char* icon, const char* hint) {
-  auto* button = Named(new QToolButton(parent), name);
-  button->setIcon(Icon(QString::fromUtf8(icon)));
-  button->setIconSize(QSize(22, 22));
-  button->setToolTip(QString::fromUtf8(hint));
+QToolButton* IconButton(QWidget* parent, const char* name, const char* icon, const char* hint) {
+  QToolButton* button = PictureButton(name, icon, QString::fromUtf8(hint), parent, 22);
   button->setFixedSize(32, 32);
-  return button;
-}
-
-QPushButton* MakeButton(const QString& caption, QWidget* parent, const char* name,
-                        const char* hint = nullptr) {
-  auto* button = Named(new QPushButton(caption, parent), name);
-  if (hint) button->setToolTip(QString::fromUtf8(hint));
   return button;
 }
 
@@ -135,7 +109,7 @@ TFP::TFP(QWidget* parent) : QMainWindow(parent) {
 }
 
 QGroupBox* TFP::BuildEntry() {
-  PEntr = Named(new QGroupBox(QStringLiteral("Entry /generate"), this), "PEntr");
+  PEntr = Panel("PEntr", QStringLiteral("Entry /generate"), this);
   LCoefs = Named(new QTableWidget(1, 10, PEntr), "LCoefs");
   static const char* const headings[10] = {"c",      "x",      "x\u00B2", "x\u00B3", "x\u2074",
                                            "x\u2075", "x\u2076", "x\u2077", "x\u2078", "x\u2079"};
@@ -154,10 +128,10 @@ QGroupBox* TFP::BuildEntry() {
   LCoefs->setFixedSize(10 * CellWidth + frame,
                        LCoefs->horizontalHeader()->sizeHint().height() + LCoefs->rowHeight(0) + frame);
 
-  BtOk = MakeButton(QStringLiteral("OK"), PEntr, "BtOk");
-  BtRst = MakeButton(QStringLiteral("rst"), PEntr, "BtRst", "Clear");
-  BtRnd = MakeIconButton(PEntr, "BtRnd", "generate", "Generate");
-  FllDwn = MakeIconButton(PEntr, "FllDwn", "direct-to-list", "Direct to list");
+  BtOk = Button("BtOk", QStringLiteral("OK"), {}, PEntr);
+  BtRst = Button("BtRst", QStringLiteral("rst"), QStringLiteral("Clear"), PEntr);
+  BtRnd = IconButton(PEntr, "BtRnd", "generate", "Generate");
+  FllDwn = IconButton(PEntr, "FllDwn", "direct-to-list", "Direct to list");
   for (QPushButton* b : {BtOk, BtRst}) b->setFixedWidth(48);
 
   auto* buttons = new QGridLayout;
@@ -174,7 +148,7 @@ QGroupBox* TFP::BuildEntry() {
 }
 
 QGroupBox* TFP::BuildList() {
-  PL = Named(new QGroupBox(QStringLiteral("Polynomials"), this), "PL");
+  PL = Panel("PL", QStringLiteral("Polynomials"), this);
   LL = Named(new QListWidget(PL), "LL");
   LPols = Named(new QListWidget(PL), "LPols");
   LL->setFixedWidth(28);
@@ -193,8 +167,8 @@ QGroupBox* TFP::BuildList() {
   connect(LL, &QListWidget::currentRowChanged, LPols,
           qOverload<int>(&QListWidget::setCurrentRow));
 
-  BtBrr = MakeButton(QStringLiteral("x"), PL, "BtBrr", "Eliminate ");
-  BtClear = MakeButton(QStringLiteral("rst"), PL, "BtClear", "Clear list");
+  BtBrr = Button("BtBrr", QStringLiteral("x"), QStringLiteral("Eliminate "), PL);
+  BtClear = Button("BtClear", QStringLiteral("rst"), QStringLiteral("Clear list"), PL);
   for (QPushButton* b : {BtBrr, BtClear}) b->setFixedWidth(48);
 
   auto* lists = new QHBoxLayout;
@@ -212,18 +186,18 @@ QGroupBox* TFP::BuildList() {
 }
 
 QGroupBox* TFP::BuildUnary() {
-  PUn = Named(new QGroupBox(QStringLiteral("Unary operations"), this), "PUn");
-  EtP1 = MakeLabel(QStringLiteral("P="), PUn, "EtP1");
-  IdPol = MakeEdit(PUn, "IdPol", false);
+  PUn = Panel("PUn", QStringLiteral("Unary operations"), this);
+  EtP1 = Label(QStringLiteral("P="), PUn, "EtP1", Right);
+  IdPol = Edit("IdPol", PUn);
   IdPol->setMaxLength(MaxFieldLength);
-  BtaL = MakeIconButton(PUn, "BtaL", "add-to-list", "Send to list");
+  BtaL = IconButton(PUn, "BtaL", "add-to-list", "Send to list");
 
-  EtP = MakeLabel(QStringLiteral("P"), PUn, "EtP");
-  IdX = MakeEdit(PUn, "IdX", false);
+  EtP = Label(QStringLiteral("P"), PUn, "EtP", Right);
+  IdX = Edit("IdX", PUn);
   IdX->setText(QStringLiteral("0"));
   IdX->setFixedWidth(64);
   IdX->setAlignment(Qt::AlignCenter);
-  IdVN = MakeEdit(PUn, "IdVN", true);
+  IdVN = ResultEdit("IdVN", PUn);
   IdVN->setToolTip(QStringLiteral("Numeric value for..."));
   auto* value = new QHBoxLayout;
   value->setSpacing(2);
@@ -232,11 +206,11 @@ QGroupBox* TFP::BuildUnary() {
   value->addWidget(new QLabel(QStringLiteral(")  =  "), PUn));
   value->addWidget(IdVN, 1);
 
-  IdRoots = MakeEdit(PUn, "IdRoots", true);
-  IdFctr = MakeEdit(PUn, "IdFctr", true);
-  IdDer = MakeEdit(PUn, "IdDer", true);
-  IdPrim = MakeEdit(PUn, "IdPrim", true);
-  BtPrbl1 = MakeIconButton(PUn, "BtPrbl1", "problem", "Problem");
+  IdRoots = ResultEdit("IdRoots", PUn);
+  IdFctr = ResultEdit("IdFctr", PUn);
+  IdDer = ResultEdit("IdDer", PUn);
+  IdPrim = ResultEdit("IdPrim", PUn);
+  BtPrbl1 = IconButton(PUn, "BtPrbl1", "problem", "Problem");
   BtPrbl1->setEnabled(false);
 
   auto* grid = new QGridLayout(PUn);
@@ -246,13 +220,13 @@ QGroupBox* TFP::BuildUnary() {
   grid->addWidget(BtaL, 0, 2);
   grid->addWidget(EtP, 1, 0);
   grid->addLayout(value, 1, 1);
-  grid->addWidget(MakeLabel(QStringLiteral("(Int.) Roots:"), PUn, "EtRoots"), 2, 0);
+  grid->addWidget(Label(QStringLiteral("(Int.) Roots:"), PUn, "EtRoots", Right), 2, 0);
   grid->addWidget(IdRoots, 2, 1);
-  grid->addWidget(MakeLabel(QStringLiteral("Factorization:"), PUn, "EtFctr"), 3, 0);
+  grid->addWidget(Label(QStringLiteral("Factorization:"), PUn, "EtFctr", Right), 3, 0);
   grid->addWidget(IdFctr, 3, 1);
-  grid->addWidget(MakeLabel(QStringLiteral("Derivative"), PUn, "EtDer"), 4, 0);
+  grid->addWidget(Label(QStringLiteral("Derivative"), PUn, "EtDer", Right), 4, 0);
   grid->addWidget(IdDer, 4, 1);
-  grid->addWidget(MakeLabel(QStringLiteral("Integral"), PUn, "EtPrim"), 5, 0);
+  grid->addWidget(Label(QStringLiteral("Integral"), PUn, "EtPrim", Right), 5, 0);
   grid->addWidget(IdPrim, 5, 1);
   grid->addWidget(BtPrbl1, 5, 2);
   grid->setRowStretch(6, 1);
@@ -260,33 +234,33 @@ QGroupBox* TFP::BuildUnary() {
 }
 
 QGroupBox* TFP::BuildBinary() {
-  PBin = Named(new QGroupBox(QStringLiteral("Binary operations"), this), "PBin");
+  PBin = Panel("PBin", QStringLiteral("Binary operations"), this);
   PBin->setEnabled(false);
-  IdP1 = MakeEdit(PBin, "IdP1", false);
-  IdP2 = MakeEdit(PBin, "IdP2", false);
+  IdP1 = Edit("IdP1", PBin);
+  IdP2 = Edit("IdP2", PBin);
   for (QLineEdit* e : {IdP1, IdP2}) e->setMaxLength(MaxFieldLength);
   const int row = IdP1->sizeHint().height();
   L1 = MakeChooser(PBin, "L1", row);
   L2 = MakeChooser(PBin, "L2", row);
-  BtBin = MakeButton(QStringLiteral("Go"), PBin, "BtBin");
+  BtBin = Button("BtBin", QStringLiteral("Go"), {}, PBin);
   BtBin->setFixedWidth(48);
 
-  EtS = MakeLabel(QStringLiteral("A + B"), PBin, "EtS");
-  EtD = MakeLabel(QStringLiteral("A - B"), PBin, "EtD");
-  EtM = MakeLabel(QString::fromUtf8("A \xC2\xB7 B"), PBin, "EtM");
-  EtQ = MakeLabel(QStringLiteral("A / B"), PBin, "EtQ");
-  EQ = MakeLabel(QStringLiteral("Q"), PBin, "EQ");
+  EtS = Label(QStringLiteral("A + B"), PBin, "EtS", Right);
+  EtD = Label(QStringLiteral("A - B"), PBin, "EtD", Right);
+  EtM = Label(QString::fromUtf8("A \xC2\xB7 B"), PBin, "EtM", Right);
+  EtQ = Label(QStringLiteral("A / B"), PBin, "EtQ", Right);
+  EQ = Label(QStringLiteral("Q"), PBin, "EQ", Right);
   EQ->setToolTip(QStringLiteral("quotient"));
-  ER = MakeLabel(QStringLiteral("R"), PBin, "ER");
+  ER = Label(QStringLiteral("R"), PBin, "ER", Right);
   ER->setToolTip(QStringLiteral("remainder"));
-  IdS = MakeEdit(PBin, "IdS", true);
-  IdD = MakeEdit(PBin, "IdD", true);
-  IdM = MakeEdit(PBin, "IdM", true);
-  IdQ = MakeEdit(PBin, "IdQ", true);
-  IdR = MakeEdit(PBin, "IdR", true);
-  IdMCD = MakeEdit(PBin, "IdMCD", true);
-  IdMCM = MakeEdit(PBin, "IdMCM", true);
-  BtPrbl2 = MakeIconButton(PBin, "BtPrbl2", "problem", "Problem");
+  IdS = ResultEdit("IdS", PBin);
+  IdD = ResultEdit("IdD", PBin);
+  IdM = ResultEdit("IdM", PBin);
+  IdQ = ResultEdit("IdQ", PBin);
+  IdR = ResultEdit("IdR", PBin);
+  IdMCD = ResultEdit("IdMCD", PBin);
+  IdMCM = ResultEdit("IdMCM", PBin);
+  BtPrbl2 = IconButton(PBin, "BtPrbl2", "problem", "Problem");
   BtPrbl2->setEnabled(false);
 
   // "hcd(A,B)" and "LCM(A,B)": the letters sit in their own label between the brackets.
@@ -296,7 +270,7 @@ QGroupBox* TFP::BuildBinary() {
     box->setSpacing(0);
     box->addStretch(1);
     box->addWidget(new QLabel(QString::fromUtf8(name) + QStringLiteral("("), PBin));
-    letters = MakeLabel(QStringLiteral("A,B"), PBin, labelName);
+    letters = Label(QStringLiteral("A,B"), PBin, labelName, Right);
     letters->setToolTip(QString::fromUtf8(hint));
     box->addWidget(letters);
     box->addWidget(new QLabel(QStringLiteral(")"), PBin));
@@ -330,16 +304,16 @@ QGroupBox* TFP::BuildBinary() {
 }
 
 QGroupBox* TFP::BuildCombined() {
-  POC = Named(new QGroupBox(QStringLiteral("Combined operation"), this), "POC");
+  POC = Panel("POC", QStringLiteral("Combined operation"), this);
   POC->setEnabled(false);
-  IdOC = MakeEdit(POC, "IdOC", false);
+  IdOC = Edit("IdOC", POC);
   IdOC->setMaxLength(MaxFieldLength);
   IdOC->setValidator(new UpperCase(IdOC));
   IdOC->setFixedWidth(240);
-  OkOC = MakeButton(QStringLiteral("="), POC, "OkOC");
+  OkOC = Button("OkOC", QStringLiteral("="), {}, POC);
   OkOC->setFixedWidth(36);
-  IdROC = MakeEdit(POC, "IdROC", true);
-  BtPrblC = MakeIconButton(POC, "BtPrblC", "problem", "Problem");
+  IdROC = ResultEdit("IdROC", POC);
+  BtPrblC = IconButton(POC, "BtPrblC", "problem", "Problem");
   BtPrblC->setEnabled(false);
 
   auto* notes = new QHBoxLayout;
@@ -358,20 +332,12 @@ QGroupBox* TFP::BuildCombined() {
 }
 
 void TFP::BuildMenu() {
-  MnuPrbl = menuBar()->addMenu(QStringLiteral("Problem"));
-  MnuPrbl->setObjectName(QStringLiteral("MnuPrbl"));
-  MnuPrbl->menuAction()->setObjectName(QStringLiteral("MnuPrbl"));
-  auto item = [this](const char* name, const char* caption) {
-    auto* action = new QAction(QString::fromUtf8(caption), MnuPrbl);
-    action->setObjectName(QString::fromUtf8(name));
-    action->setEnabled(false);
-    MnuPrbl->addAction(action);
-    return action;
-  };
-  OpUn = item("OpUn", "Unary operations");
-  OpBin = item("OpBin", "Binary operations");
-  OpCmb = item("OpCmb", "Combined operation");
-  OpAll = item("OpAll", "All");
+  MnuPrbl = Menu(menuBar(), "MnuPrbl", QStringLiteral("Problem"));
+  OpUn = MenuItem("OpUn", QStringLiteral("Unary operations"), MnuPrbl);
+  OpBin = MenuItem("OpBin", QStringLiteral("Binary operations"), MnuPrbl);
+  OpCmb = MenuItem("OpCmb", QStringLiteral("Combined operation"), MnuPrbl);
+  OpAll = MenuItem("OpAll", QStringLiteral("All"), MnuPrbl);
+  Disable({OpUn, OpBin, OpCmb, OpAll});
 }
 
 void TFP::Connect() {
@@ -654,11 +620,11 @@ void TFP::OpsCmb() {
   Polynomial result{};
   const int code = PolEval(ToStd(text), ListPols, result);
   const PolCombinedText shown = CombinedTextOf(code, result);
-  QPalette palette = IdROC->palette();
-  palette.setColor(QPalette::Text, shown.colour ? QColor(shown.colour->red, shown.colour->green,
-                                                         shown.colour->blue)
-                                                : this->palette().color(QPalette::Text));
-  IdROC->setPalette(palette);
+  if (shown.colour)
+    SetDesignColour(IdROC, QPalette::Text,
+                    QColor(shown.colour->red, shown.colour->green, shown.colour->blue));
+  else
+    UseDesktopColours(IdROC);
   IdROC->setText(FromStd(shown.text));
   BtPrblC->setEnabled(code == 0);
   if (code != 0) return;

@@ -1,6 +1,7 @@
 #include "tools/toolseditor.h"
 
 #include "app/ui.h"
+#include "app/widgets.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -19,32 +20,17 @@ namespace {
 
 const QString WrongEntry = QStringLiteral("Wrong entry");
 
-void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
-  QPalette pal = widget->palette();
-  pal.setColor(role, colour);
-  widget->setPalette(pal);
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption) {
-  auto* label = new QLabel(QString::fromUtf8(caption), parent);
-  label->setObjectName(QString::fromUtf8(name));
-  return label;
-}
-
 QLineEdit* MakeEdit(QWidget* parent, const char* name, std::size_t longest) {
-  auto* edit = new QLineEdit(parent);
-  edit->setObjectName(QString::fromUtf8(name));
+  QLineEdit* edit = Edit(name, parent);
   // No more than reads back from the file.
   edit->setMaxLength(static_cast<int>(longest));
   return edit;
 }
 
-QToolButton* MakeSmallButton(QWidget* parent, const char* name, const char* hint) {
-  auto* button = new QToolButton(parent);
-  button->setObjectName(QString::fromUtf8(name));
-  button->setToolTip(QString::fromUtf8(hint));
+QToolButton* MakeSmallButton(QWidget* parent, const char* name, const char* icon,
+                             const char* hint) {
+  QToolButton* button = PictureButton(name, icon, QString::fromUtf8(hint), parent, 16);
   button->setFixedSize(26, 26);
-  button->setIconSize(QSize(16, 16));
   return button;
 }
 
@@ -55,40 +41,29 @@ TFTools::TFTools(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Tools edition"));
   setWindowIcon(Icon(QStringLiteral("tools")));
 
-  EtLT = MakeLabel(this, "EtLT", "Tools");
-  QFont bold = EtLT->font();
-  bold.setBold(true);
-  EtLT->setFont(bold);
-  SetTextColour(EtLT, QPalette::WindowText, QColor(0, 0, 128));
-  LT = new QListWidget(this);
-  LT->setObjectName(QStringLiteral("LT"));
+  EtLT = Heading(QStringLiteral("Tools"), this, "EtLT");
+  SetDesignColour(EtLT, QPalette::WindowText, QColor(0, 0, 128));
+  LT = Named(new QListWidget(this), "LT");
   LT->setSelectionMode(QAbstractItemView::SingleSelection);
   EtLT->setBuddy(LT);
 
-  PET = new QFrame(this);
-  PET->setObjectName(QStringLiteral("PET"));
+  PET = Named(new QFrame(this), "PET");
   PET->setFrameShape(QFrame::StyledPanel);
-  PET->setAutoFillBackground(true);
-  SetTextColour(PET, QPalette::Window, QColor(218, 218, 218));
-  EtPET = MakeLabel(PET, "EtPET", "Add/Edit Tool");
+  SetDesignBackground(PET, QColor(218, 218, 218));
+  EtPET = Heading(QStringLiteral("Add/Edit Tool"), PET, "EtPET");
   QFont heading = EtPET->font();
-  heading.setBold(true);
   heading.setUnderline(true);
   EtPET->setFont(heading);
-  SetTextColour(EtPET, QPalette::WindowText, QColor(128, 0, 0));
-  EtTit = MakeLabel(PET, "EtTit", "Title");
+  SetDesignColour(EtPET, QPalette::WindowText, QColor(128, 0, 0));
+  EtTit = Label(QStringLiteral("Title"), PET, "EtTit");
   IdTit = MakeEdit(PET, "IdTit", TTool::TitRead);
-  EtFtx = MakeLabel(PET, "EtFtx", "File");
+  EtFtx = Label(QStringLiteral("File"), PET, "EtFtx");
   IdFtx = MakeEdit(PET, "IdFtx", TTool::FtxRead);
-  EtDir = MakeLabel(PET, "EtDir", "Work directory");
+  EtDir = Label(QStringLiteral("Work directory"), PET, "EtDir");
   IdDir = MakeEdit(PET, "IdDir", TTool::DirRead);
-  EtPars = MakeLabel(PET, "EtPars", "Parameters");
+  EtPars = Label(QStringLiteral("Parameters"), PET, "EtPars");
   IdPars = MakeEdit(PET, "IdPars", TTool::ParsRead);
-  BtInc = new QToolButton(PET);
-  BtInc->setObjectName(QStringLiteral("BtInc"));
-  BtInc->setToolTip(QStringLiteral("To List"));
-  BtInc->setIcon(Icon(QStringLiteral("to-list")));
-  BtInc->setIconSize(QSize(24, 24));
+  BtInc = PictureButton("BtInc", "to-list", QStringLiteral("To List"), PET);
 
   auto* panel = new QGridLayout(PET);
   panel->addWidget(EtPET, 0, 0, 1, 3);
@@ -105,33 +80,27 @@ TFTools::TFTools(QWidget* parent) : QDialog(parent) {
   panel->setColumnStretch(1, 1);
   panel->setRowStretch(row + 1, 1);
 
-  BtOK = new QPushButton(QStringLiteral("OK"), this);
-  BtOK->setObjectName(QStringLiteral("BtOK"));
-  BtOK->setToolTip(QStringLiteral("Save and exit"));
+  BtOK = Button("BtOK", QStringLiteral("OK"), QStringLiteral("Save and exit"), this);
   QFont okFont = BtOK->font();
   okFont.setBold(true);
   BtOK->setFont(okFont);
-  SetTextColour(BtOK, QPalette::ButtonText, Qt::blue);
-  BtSurt = new QPushButton(QStringLiteral("Cancel"), this);
-  BtSurt->setObjectName(QStringLiteral("BtSurt"));
-  BtSurt->setToolTip(QStringLiteral("Exit without save"));
-  SetTextColour(BtSurt, QPalette::ButtonText, Qt::blue);
+  SetDesignColour(BtOK, QPalette::ButtonText, Qt::blue);
+  BtSurt = Button("BtSurt", QStringLiteral("Cancel"), QStringLiteral("Exit without save"), this);
+  SetDesignColour(BtSurt, QPalette::ButtonText, Qt::blue);
   // Enter in an edit field presses nothing: OK would save half-typed work.
   for (QPushButton* b : {BtOK, BtSurt}) b->setAutoDefault(false);
 
-  BtNou = MakeSmallButton(this, "BtNou", "New Tool");
+  BtNou = MakeSmallButton(this, "BtNou", nullptr, "New Tool");
   BtNou->setText(QStringLiteral("+"));
   QFont plus = BtNou->font();
   plus.setBold(true);
   BtNou->setFont(plus);
-  SetTextColour(BtNou, QPalette::ButtonText, Qt::black);
-  BtBrr = MakeSmallButton(this, "BtBrr", "Eliminate");
+  SetDesignColour(BtNou, QPalette::ButtonText, Qt::black);
+  BtBrr = MakeSmallButton(this, "BtBrr", nullptr, "Eliminate");
   BtBrr->setText(QStringLiteral("X"));
-  SetTextColour(BtBrr, QPalette::ButtonText, Qt::red);
-  BtUp = MakeSmallButton(this, "BtUp", "Move up");
-  BtUp->setIcon(Icon(QStringLiteral("move-up")));
-  BtDwn = MakeSmallButton(this, "BtDwn", "Move down");
-  BtDwn->setIcon(Icon(QStringLiteral("move-down")));
+  SetDesignColour(BtBrr, QPalette::ButtonText, Qt::red);
+  BtUp = MakeSmallButton(this, "BtUp", "move-up", "Move up");
+  BtDwn = MakeSmallButton(this, "BtDwn", "move-down", "Move down");
   BtUp->setEnabled(false);
   BtDwn->setEnabled(false);
 

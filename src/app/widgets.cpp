@@ -1,0 +1,125 @@
+#include "app/widgets.h"
+
+#include "app/ui.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace tessaro {
+
+QLabel* Label(const QString& text, QWidget* parent, const char* name, Qt::Alignment alignment) {
+  auto* label = new QLabel(text, parent);
+  if (name) label->setObjectName(QString::fromUtf8(name));
+  label->setAlignment(alignment);
+  return label;
+}
+
+QLabel* Heading(const QString& text, QWidget* parent, const char* name) {
+  QLabel* label = Label(text, parent, name);
+  QFont font = label->font();
+  font.setBold(true);
+  label->setFont(font);
+  return label;
+}
+
+QLineEdit* Edit(const char* name, QWidget* parent) {
+  return Named(new QLineEdit(parent), name);
+}
+
+QLineEdit* ResultEdit(const char* name, QWidget* parent) {
+  QLineEdit* edit = Edit(name, parent);
+  edit->setReadOnly(true);
+  return edit;
+}
+
+QPushButton* Button(const char* name, const QString& caption, const QString& hint,
+                    QWidget* parent) {
+  auto* button = Named(new QPushButton(caption, parent), name);
+  if (!hint.isEmpty()) button->setToolTip(hint);
+  return button;
+}
+
+QToolButton* PictureButton(const char* name, const char* icon, const QString& hint,
+                           QWidget* parent, int iconSize) {
+  auto* button = Named(new QToolButton(parent), name);
+  if (icon) button->setIcon(Icon(QString::fromUtf8(icon)));
+  button->setIconSize(QSize(iconSize, iconSize));
+  button->setToolTip(hint);
+  return button;
+}
+
+QGroupBox* Panel(const char* name, const QString& title, QWidget* parent) {
+  return Named(new QGroupBox(title, parent), name);
+}
+
+QMenu* Menu(QMenuBar* bar, const char* name, const QString& title) {
+  QMenu* menu = Named(bar->addMenu(title), name);
+  Named(menu->menuAction(), name);
+  return menu;
+}
+
+QAction* MenuItem(const char* name, const QString& caption, QWidget* menu) {
+  auto* action = Named(new QAction(caption, menu), name);
+  menu->addAction(action);
+  return action;
+}
+
+void Disable(std::initializer_list<QAction*> actions) {
+  for (QAction* action : actions) action->setEnabled(false);
+}
+
+namespace {
+
+// What the designs draw on: the light grey of a window or a button, the white of a field.
+QColor DesignBackground(QPalette::ColorRole textRole) {
+  return textRole == QPalette::Text ? QColor(255, 255, 255) : QColor(240, 240, 240);
+}
+
+QPalette::ColorRole BackgroundOf(QPalette::ColorRole textRole) {
+  switch (textRole) {
+    case QPalette::ButtonText:
+      return QPalette::Button;
+    case QPalette::Text:
+      return QPalette::Base;
+    default:
+      return QPalette::Window;
+  }
+}
+
+bool Dark(const QColor& colour) { return qGray(colour.rgb()) < 128; }
+
+}  // namespace
+
+bool DarkPalette(const QPalette& palette) { return Dark(palette.color(QPalette::Window)); }
+
+void SetDesignColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+  QPalette pal = widget->palette();
+  pal.setColor(role, colour);
+  const QPalette::ColorRole background = BackgroundOf(role);
+  if (Dark(pal.color(background))) {
+    pal.setColor(background, DesignBackground(role));
+    if (background == QPalette::Window) widget->setAutoFillBackground(true);
+  }
+  widget->setPalette(pal);
+}
+
+void SetDesignBackground(QWidget* widget, const QColor& colour) {
+  QPalette pal = widget->palette();
+  pal.setColor(QPalette::Window, colour);
+  pal.setColor(QPalette::WindowText, Qt::black);
+  widget->setPalette(pal);
+  widget->setAutoFillBackground(true);
+}
+
+void UseDesktopColours(QWidget* widget) {
+  widget->setPalette(QPalette());
+  widget->setAutoFillBackground(false);
+}
+
+}  // namespace tessaro
