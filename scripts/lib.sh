@@ -6,7 +6,10 @@ JOBS="${JOBS:-$(nproc 2>/dev/null || echo 2)}"
 
 # What a build needs on a fresh Debian 12 machine.
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core)
-TEST_PACKAGES=(libgtest-dev libbenchmark-dev desktop-file-utils appstream dpkg-dev)
+# cpack's Debian generator reads the binaries' types with file(1) and their libraries with
+# dpkg-shlibdeps; a clean Debian has neither.
+PACKAGE_PACKAGES=(dpkg-dev file)
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev desktop-file-utils appstream "${PACKAGE_PACKAGES[@]}")
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -1,29 +1,34 @@
 // Renders the program's windows, with realistic contents, to PNG files.
-// Usage: tessaro_screenshots <output folder>   (run on the offscreen platform)
+// Usage: tessaro_screenshots <output folder> [--dark]   (run on the offscreen platform)
+// --dark renders them on a dark desktop palette; QT_SCALE_FACTOR=2 renders them at 200 %.
 
 #include "app/aboutbox.h"
+#include "app/keyboard.h"
 #include "app/mainwindow.h"
 #include "app/startup.h"
 #include "app/ui.h"
 #include "problems/fileexistsdialog.h"
-#include "themes/fractionswindow.h"
-#include "themes/integerswindow.h"
 #include "problems/problemwindow.h"
+#include "themes/fractionswindow.h"
+#include "themes/polynomialswindow.h"
 #include "tools/toolseditor.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QAbstractButton>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QtTest/QTest>
+#include <QPalette>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <QtTest/QTest>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -39,9 +44,15 @@ bool Save(QWidget* window, const QDir& folder, const QString& name) {
   return true;
 }
 
+QWidget* Control(QWidget* window, const char* name) {
+  QWidget* control = window->findChild<QWidget*>(QString::fromUtf8(name));
+  if (!control) std::fprintf(stderr, "no control %s\n", name);
+  return control;
+}
+
 // The user's gestures, by object name.
 void Type(QWidget* window, const char* name, const char* text) {
-  QWidget* field = window->findChild<QWidget*>(QString::fromUtf8(name));
+  QWidget* field = Control(window, name);
   if (auto* combo = qobject_cast<QComboBox*>(field)) field = combo->lineEdit();
   auto* edit = qobject_cast<QLineEdit*>(field);
   if (!edit) return;
@@ -50,50 +61,118 @@ void Type(QWidget* window, const char* name, const char* text) {
   QTest::keyClicks(edit, QString::fromUtf8(text));
 }
 
-void Press(QWidget* window, const char* name) {
-  if (auto* button = window->findChild<QAbstractButton*>(QString::fromUtf8(name))) button->click();
+void Enter(QWidget* window, const char* name, const char* text) {
+  Type(window, name, text);
+  if (QWidget* field = Control(window, name)) QTest::keyClick(field, Qt::Key_Return);
 }
 
-void SelectAllRows(QWidget* window, const char* name) {
-  auto* list = window->findChild<QListWidget*>(QString::fromUtf8(name));
-  if (!list) return;
-  for (int row = 0; row < list->count(); ++row)
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                      list->visualItemRect(list->item(row)).center());
+void Press(QWidget* window, const char* name) {
+  if (auto* button = qobject_cast<QAbstractButton*>(Control(window, name))) button->click();
+}
+
+void Trigger(QWidget* window, const char* name) {
+  if (auto* action = window->findChild<QAction*>(QString::fromUtf8(name))) action->trigger();
+}
+
+void Choose(QWidget* window, const char* name, int index) {
+  if (auto* combo = qobject_cast<QComboBox*>(Control(window, name))) combo->setCurrentIndex(index);
+}
+
+void ClickRow(QWidget* window, const char* name, int row,
+              Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  auto* list = qobject_cast<QListWidget*>(Control(window, name));
+  if (!list || !list->item(row)) return;
+  list->scrollToItem(list->item(row));
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
+                    list->visualItemRect(list->item(row)).center());
 }
 
 void FillIntegers(QWidget* w) {
-  for (const char* n : {"12", "18", "30", "360"}) {
-    Type(w, "IdN", n);
-    Press(w, "Ok1");
-  }
+  for (const char* n : {"12", "18", "30", "360"}) Enter(w, "IdN", n);
   Type(w, "IdA", "7");
   Type(w, "IdB", "-2");
   Press(w, "OkOps");
   Type(w, "IdOC", "a+b/c^2");
   Press(w, "OkOC");
-  SelectAllRows(w, "LN");
+  for (int row = 0; row < 3; ++row) ClickRow(w, "LN", row, Qt::ControlModifier);
 }
 
 void FillFractions(QWidget* w) {
-  for (auto [n, d] : {std::pair{"1", "2"}, {"3", "4"}, {"5", "6"}, {"2", "4"}}) {
+  for (auto [n, d] : {std::pair{"1", "2"}, {"3", "4"}, {"5", "6"}, {"10", "4"}}) {
     Type(w, "IdN", n);
     Type(w, "IdD", d);
     Press(w, "BtOk");
   }
+  Choose(w, "LB", 1);
   Press(w, "Ok2");
   Type(w, "IdOC", "a+b*c");
   Press(w, "OkOC");
+}
+
+void FillPolynomials(QWidget* w) {
+  for (const char* p : {"x^3-x", "x^2-1", "2x+1/2"}) {
+    Type(w, "IdPol", p);
+    Press(w, "BtaL");
+  }
+  // The unary panel for A at x = 2, the binary results of A and B, and A/B+C.
+  ClickRow(w, "LPols", 0);
+  if (auto* list = qobject_cast<QListWidget*>(Control(w, "LPols")))
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                       list->visualItemRect(list->item(0)).center());
+  Enter(w, "IdX", "2");
+  ClickRow(w, "L1", 0);
+  if (auto* chooser = qobject_cast<QListWidget*>(Control(w, "L2"))) chooser->setCurrentRow(1);
+  Press(w, "BtBin");
+  Type(w, "IdOC", "A/B+C");
+  Press(w, "OkOC");
+}
+
+// A dark desktop palette, as a dark theme gives it.
+QPalette DarkPalette() {
+  QPalette p;
+  const QColor window(53, 53, 53), text(230, 230, 230), base(35, 35, 35);
+  p.setColor(QPalette::Window, window);
+  p.setColor(QPalette::WindowText, text);
+  p.setColor(QPalette::Base, base);
+  p.setColor(QPalette::AlternateBase, window);
+  p.setColor(QPalette::ToolTipBase, base);
+  p.setColor(QPalette::ToolTipText, text);
+  p.setColor(QPalette::PlaceholderText, QColor(140, 140, 140));
+  p.setColor(QPalette::Text, text);
+  p.setColor(QPalette::Button, window);
+  p.setColor(QPalette::ButtonText, text);
+  p.setColor(QPalette::BrightText, Qt::red);
+  p.setColor(QPalette::Light, QColor(80, 80, 80));
+  p.setColor(QPalette::Midlight, QColor(66, 66, 66));
+  p.setColor(QPalette::Mid, QColor(40, 40, 40));
+  p.setColor(QPalette::Dark, QColor(25, 25, 25));
+  p.setColor(QPalette::Shadow, Qt::black);
+  p.setColor(QPalette::Link, QColor(90, 160, 230));
+  p.setColor(QPalette::Highlight, QColor(42, 130, 218));
+  p.setColor(QPalette::HighlightedText, Qt::white);
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    p.setColor(QPalette::Disabled, role, QColor(127, 127, 127));
+  return p;
+}
+
+// The offscreen platform cannot raise windows or size them to hints; saying so for every
+// window only buries the list of files written.
+void Quiet(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (!message.startsWith(QStringLiteral("This plugin does not support")))
+    qt_message_output(type, context, message);
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler(Quiet);
   QApplication app(argc, argv);
   QApplication::setWindowIcon(tessaro::AppIcon());
   const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
   if (!folder.exists() && !QDir().mkpath(folder.path())) return 1;
+  tessaro::UseKeyboardStyle();
+  if (argc > 2 && std::strcmp(argv[2], "--dark") == 0) QApplication::setPalette(DarkPalette());
 
   // Tools.rel and the problem files are read from the working directory.
   QTemporaryDir work;
@@ -106,18 +185,6 @@ int main(int argc, char* argv[]) {
   using namespace tessaro;
   StartUp();
   bool ok = Save(FMI, folder, QStringLiteral("main-window"));
-
-  FPrbl->MostraPrbl(QStringLiteral("If a= 7  b= 2 calculate:\r\na\u00B7b, a/b, hcd(a,b), LCM(a,b)\r\n"),
-                    QStringLiteral("a\u00B7b= 14\r\na/b= 3.5 (Q= 3, R= 1)\r\nhcd(a,b)= 1\r\nLCM(a,b)= 14\r\n"));
-  ok = Save(FPrbl, folder, QStringLiteral("problem-window")) && ok;
-
-  FOps->findChild<QLabel*>(QStringLiteral("EtF"))->setText(work.filePath(QStringLiteral("Prbls/p1.txt")));
-  ok = Save(FOps, folder, QStringLiteral("file-exists")) && ok;
-  FOps->hide();
-
-  FAbout->ShowAbout(QStringLiteral("TESSARO"), QStringLiteral("Mathematics of rational numbers"),
-                    QStringLiteral("2020"), QStringLiteral("1"));
-  ok = Save(FAbout, folder, QStringLiteral("about")) && ok;
 
   Press(FMI, "BtInt");
   QWidget* integers = nullptr;
@@ -132,9 +199,31 @@ int main(int argc, char* argv[]) {
   FFracc->show();
   FillFractions(FFracc);
   ok = Save(FFracc, folder, QStringLiteral("fractions")) && ok;
+
+  // The Problem window with what the Fractions window's "All" makes of it.
+  Trigger(FFracc, "OpAll");
   FFracc->hide();
+  FPrbl->resize(FPrbl->minimumSize().expandedTo(QSize(460, 400)));
+  ok = Save(FPrbl, folder, QStringLiteral("problem-window")) && ok;
+  FPrbl->hide();
+
+  FP->show();
+  FillPolynomials(FP);
+  ok = Save(FP, folder, QStringLiteral("polynomials")) && ok;
+  FP->hide();
+
+  FOps->findChild<QLabel*>(QStringLiteral("EtF"))->setText(work.filePath(QStringLiteral("Prbls/p1.txt")));
+  ok = Save(FOps, folder, QStringLiteral("file-exists")) && ok;
+  FOps->hide();
+
+  FAbout->ShowAbout(QStringLiteral("TESSARO"), QStringLiteral("Mathematics of rational numbers"),
+                    QStringLiteral("2020"), QStringLiteral("1"));
+  ok = Save(FAbout, folder, QStringLiteral("about")) && ok;
+  FAbout->hide();
 
   TFTools editor;
+  editor.show();
+  ClickRow(&editor, "LT", 0);
   ok = Save(&editor, folder, QStringLiteral("tools-editor")) && ok;
   editor.hide();
 

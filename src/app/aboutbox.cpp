@@ -4,6 +4,8 @@
 #include "app/widgets.h"
 
 #include <QLabel>
+
+#include <algorithm>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -34,7 +36,8 @@ QLineEdit* MakeContactLine(QWidget* parent, const char* name, const QColor& colo
   pal.setColor(QPalette::Base, pal.color(QPalette::Window));
   pal.setColor(QPalette::Text, colour);
   edit->setPalette(pal);
-  edit->setGeometry(40, top, 180, 20);
+  // The designed 20 pixels, or what the font needs.
+  edit->setGeometry(40, top, 180, std::max(20, edit->minimumSizeHint().height()));
   return edit;
 }
 
@@ -68,10 +71,9 @@ TFAbout::TFAbout(QWidget* parent) : QDialog(parent) {
   EtYear->move(180, 123);
   // No contact address is published; the lines stay empty rather than invent one.
   EdMail = MakeContactLine(this, "EdMail", QColor(Qt::blue), 172);
-  EdW = MakeContactLine(this, "EdW", QColor(0, 128, 128), 192);
+  EdW = MakeContactLine(this, "EdW", QColor(0, 128, 128), std::max(192, EdMail->geometry().bottom() + 1));
 
-  setTabOrder(BtOk, EdMail);
-  setTabOrder(EdMail, EdW);
+  TabOrder({BtOk, EdMail, EdW});
   connect(BtOk, &QPushButton::clicked, this, &QDialog::hide);
 }
 

@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/aboutbox.h"
+#include "app/keyboard.h"
 #include "app/startup.h"
 #include "app/ui.h"
 #include "app/widgets.h"
@@ -16,6 +17,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QVBoxLayout>
@@ -89,8 +91,7 @@ TFMI::TFMI(QWidget* parent) : QMainWindow(parent) {
   for (QPushButton* b : {BtInt, BtFrac, BtPol}) layout->addWidget(b, 0, Qt::AlignHCenter);
   layout->addStretch(1);
   setCentralWidget(central);
-  setTabOrder(BtInt, BtFrac);
-  setTabOrder(BtFrac, BtPol);
+  TabOrder({BtInt, BtFrac, BtPol});
 
   QMenuBar* MnuMI = menuBar();
   MnuMI->setObjectName(QStringLiteral("MnuMI"));
@@ -105,6 +106,14 @@ TFMI::TFMI(QWidget* parent) : QMainWindow(parent) {
   MenuItem("Ops", QStringLiteral("-"), OpTools)->setSeparator(true);
 
   QAction* About1 = MenuItem("About1", QStringLiteral("About..."), MnuMI);
+  MenuKeys(MnuMI);
+  // Closing the main window ends the program: the desktop's Quit keys, and Ctrl+Q on
+  // every desktop, also those whose Quit has no key.
+  auto* quit = new QShortcut(this);
+  QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Quit);
+  if (!keys.contains(QKeySequence(Qt::CTRL | Qt::Key_Q))) keys << QKeySequence(Qt::CTRL | Qt::Key_Q);
+  quit->setKeys(keys);
+  connect(quit, &QShortcut::activated, this, Guarded([this] { close(); }));
 
   connect(BtInt, &QPushButton::clicked, this, Guarded([this] { BtIntClick(); }));
   connect(BtFrac, &QPushButton::clicked, this, Guarded([this] { BtFracClick(); }));
@@ -115,8 +124,7 @@ TFMI::TFMI(QWidget* parent) : QMainWindow(parent) {
   connect(OpEdTools, &QAction::triggered, this, Guarded([this] { OpEdToolsClick(); }));
   connect(About1, &QAction::triggered, this, Guarded([this] { About1Click(); }));
 
-  resize(298, 263);
-  setMinimumSize(298, 263);
+  SetDesignedSize(this, {298, 263});
 }
 
 void TFMI::BtIntClick() {

@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/aboutbox.h"
+#include "app/keyboard.h"
 #include "app/mainwindow.h"
 #include "problems/fileexistsdialog.h"
 #include "problems/problemwindow.h"
@@ -51,6 +52,7 @@ void ShutDown() {
 void StartUp() {
   using namespace tessaro;
   ShutDown();
+  UseKeyboardStyle();
   FMI = new TFMI();
   FPrbl = new TFPrbl();
   FFracc = new TFFracc();

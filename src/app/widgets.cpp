@@ -58,6 +58,19 @@ QGroupBox* Panel(const char* name, const QString& title, QWidget* parent) {
   return Named(new QGroupBox(title, parent), name);
 }
 
+void SetDesignedSize(QWidget* window, QSize designed) {
+  window->setMinimumSize(designed.expandedTo(window->minimumSizeHint()));
+  window->resize(window->minimumSize());
+}
+
+void TabOrder(std::initializer_list<QWidget*> widgets) {
+  QWidget* before = nullptr;
+  for (QWidget* w : widgets) {
+    if (before) QWidget::setTabOrder(before, w);
+    before = w;
+  }
+}
+
 QMenu* Menu(QMenuBar* bar, const char* name, const QString& title) {
   QMenu* menu = Named(bar->addMenu(title), name);
   Named(menu->menuAction(), name);
@@ -104,7 +117,11 @@ void SetDesignColour(QWidget* widget, QPalette::ColorRole role, const QColor& co
   const QPalette::ColorRole background = BackgroundOf(role);
   if (Dark(pal.color(background))) {
     pal.setColor(background, DesignBackground(role));
-    if (background == QPalette::Window) widget->setAutoFillBackground(true);
+    if (background == QPalette::Window) {
+      // A patch of the design's window behind the text, a little wider than the text.
+      widget->setAutoFillBackground(true);
+      widget->setContentsMargins(3, 1, 3, 1);
+    }
   }
   widget->setPalette(pal);
 }

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QPalette>
+#include <QSize>
 #include <QString>
 
 #include <initializer_list>
@@ -43,6 +44,13 @@ QToolButton* PictureButton(const char* name, const char* icon, const QString& hi
                            QWidget* parent = nullptr, int iconSize = 24);
 // A panel of the design, with its title when it has one.
 QGroupBox* Panel(const char* name, const QString& title = {}, QWidget* parent = nullptr);
+
+// Makes the designed size the window's smallest and its first size, or the size its
+// controls need when that is more (a larger desktop font).
+void SetDesignedSize(QWidget* window, QSize designed);
+
+// Tab moves through `widgets` in this order.
+void TabOrder(std::initializer_list<QWidget*> widgets);
 
 // A top-level menu; the menu and its entry in the bar both carry the name.
 QMenu* Menu(QMenuBar* bar, const char* name, const QString& title);

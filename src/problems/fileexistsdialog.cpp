@@ -34,15 +34,14 @@ TFOps::TFOps(QWidget* parent)
   buttons->addWidget(BtEsc);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(EtF);
-  layout->addWidget(Label1);
+  layout->addWidget(Label1, 0, Qt::AlignLeft);
   layout->addSpacing(6);
   layout->addWidget(Label2);
   layout->addSpacing(6);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  setTabOrder(BtEsc, BtMtx);
-  setTabOrder(BtMtx, BtAdd);
+  TabOrder({BtEsc, BtMtx, BtAdd});
 
   connect(BtMtx, &QPushButton::clicked, this, Guarded([this] { BtMtxClick(); }));
   connect(BtAdd, &QPushButton::clicked, this, Guarded([this] { BtAddClick(); }));

@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -25,6 +26,8 @@ QPlainTextEdit* MakeArea(QWidget* parent, const char* name) {
   area->setLineWrapMode(QPlainTextEdit::NoWrap);
   area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  // Tab goes on to the next control, as everywhere else, rather than into the text.
+  area->setTabChangesFocus(true);
   return area;
 }
 
@@ -75,8 +78,10 @@ TFPrbl::TFPrbl(QWidget* parent) : QWidget(parent) {
   layout->addWidget(IdR, 1);
 
   connect(BtGrd, &QToolButton::clicked, this, Guarded([this] { BtGrdClick(); }));
+  connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
+          Guarded([this] { BtGrdClick(); }));
 
-  setMinimumSize(320, 260);
+  SetDesignedSize(this, {320, 260});
   resize(480, 400);
 }
 

@@ -1,5 +1,6 @@
 #include "themes/fractionswindow.h"
 
+#include "app/keyboard.h"
 #include "app/startup.h"
 #include "app/ui.h"
 #include "app/widgets.h"
@@ -85,6 +86,9 @@ TFFracc::TFFracc(QWidget* parent) : QMainWindow(parent) {
   setCentralWidget(central);
   // The controls keep their places and sizes: the window is as large as its panels need.
   QMainWindow::layout()->setSizeConstraint(QLayout::SetFixedSize);
+  // The panels on the left from top to bottom, then the list.
+  TabOrder({IdN, IdD, BtOk, BtRnd, Id1, IdS, OpS, LA, LB, Ok2, BtPr2, TOpsBin, IdOC, OkOC, IdROC,
+            BtPrC, LF, BtBrr, BtRst});
 
   BuildProblemMenu();
   EtsBin(QStringLiteral("f1"), QStringLiteral("f2"));
@@ -256,6 +260,7 @@ void TFFracc::BuildProblemMenu() {
   OpCmb = MenuItem("OpCmb", QStringLiteral("Combined operation"), Problem1);
   OpAll = MenuItem("OpAll", QStringLiteral("All"), Problem1);
   Disable({OpBin, OpCmb, OpAll});
+  MenuKeys(menuBar());
 }
 
 void TFFracc::Connect() {

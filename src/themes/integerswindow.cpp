@@ -1,5 +1,6 @@
 #include "themes/integerswindow.h"
 
+#include "app/keyboard.h"
 #include "app/startup.h"
 #include "app/ui.h"
 #include "app/widgets.h"
@@ -103,6 +104,18 @@ void WidenBlanks(QLabel* label, const QString& prefix, int width) {
   QFont font = label->font();
   font.setWordSpacing(font.wordSpacing() + std::ceil(double(width - have) / blanks));
   label->setFont(font);
+}
+
+// Keeps a word-wrapped label just wide enough for the longer half of its text split at the
+// blank nearest the middle: left to itself it would break "Ctl-Click" at the hyphen.
+void BreakAtMiddleBlank(QLabel* label) {
+  const QString text = label->text();
+  const QFontMetrics fm = label->fontMetrics();
+  int width = fm.horizontalAdvance(text);
+  for (qsizetype i = text.indexOf(u' '); i >= 0; i = text.indexOf(u' ', i + 1))
+    width = std::min(width, std::max(fm.horizontalAdvance(text.left(i)),
+                                     fm.horizontalAdvance(text.mid(i + 1))));
+  label->setMaximumWidth(width + 2 * label->margin() + 2);
 }
 
 // "(                decimals)" with the drop-down list of decimals standing on its blanks.
@@ -494,12 +507,14 @@ QGroupBox* TFAritm::BuildPL() {
 
   auto* EtExpl = Label(QStringLiteral("Multiple selection: Ctl-Click (mouse)"), nullptr, "EtExpl");
   EtExpl->setWordWrap(true);
+  BreakAtMiddleBlank(EtExpl);
 
   EtMCDn = Result("EtMCDn", 80);
   EtMCDn->setToolTip(QStringLiteral("Higuest Common Divisor of selected numbers"));
   EtMCMn = Result("EtMCMn", 80);
   EtMCMn->setToolTip(QStringLiteral("Lowest Common Multiple of selected numbers"));
   auto* selection = new QGridLayout;
+  selection->setHorizontalSpacing(6);
   selection->addWidget(new QLabel(QStringLiteral("hcd")), 0, 0);
   selection->addWidget(EtMCDn, 0, 1);
   selection->addWidget(new QLabel(QStringLiteral("LCM")), 1, 0);
@@ -564,6 +579,7 @@ void TFAritm::BuildMenu() {
   OpPrN = MenuItem("OpPrN", QStringLiteral("hcd and LCM of n integers"), OpsPrbl);
   OpPrAll = MenuItem("OpPrAll", QStringLiteral("All"), OpsPrbl);
   Disable({OpPr1, OpPr2, OpPrCO, OpPrN, OpPrAll});
+  MenuKeys(menuBar());
 }
 
 void TFAritm::ConnectHandlers() {

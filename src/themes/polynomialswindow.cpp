@@ -1,5 +1,6 @@
 #include "themes/polynomialswindow.h"
 
+#include "app/keyboard.h"
 #include "app/startup.h"
 #include "app/ui.h"
 #include "app/widgets.h"
@@ -105,6 +106,9 @@ TFP::TFP(QWidget* parent) : QMainWindow(parent) {
   setCentralWidget(central);
   BuildMenu();
   Connect();
+  // Within each panel row by row, left to right.
+  TabOrder({BtOk, BtRnd, BtRst, FllDwn});
+  TabOrder({L1, IdP1, L2, IdP2, BtBin});
   DimIni();
 }
 
@@ -338,6 +342,7 @@ void TFP::BuildMenu() {
   OpCmb = MenuItem("OpCmb", QStringLiteral("Combined operation"), MnuPrbl);
   OpAll = MenuItem("OpAll", QStringLiteral("All"), MnuPrbl);
   Disable({OpUn, OpBin, OpCmb, OpAll});
+  MenuKeys(menuBar());
 }
 
 void TFP::Connect() {

@@ -113,7 +113,7 @@ TFTools::TFTools(QWidget* parent) : QDialog(parent) {
   exits->addWidget(BtSurt);
 
   auto* layout = new QGridLayout(this);
-  layout->addWidget(EtLT, 0, 0);
+  layout->addWidget(EtLT, 0, 0, Qt::AlignLeft);
   layout->addWidget(LT, 1, 0, 2, 1);
   layout->addLayout(small, 1, 1);
   layout->addWidget(PET, 1, 2);
@@ -122,17 +122,7 @@ TFTools::TFTools(QWidget* parent) : QDialog(parent) {
   layout->setColumnStretch(2, 3);
   layout->setRowStretch(1, 1);
 
-  setTabOrder(LT, IdTit);
-  setTabOrder(IdTit, IdFtx);
-  setTabOrder(IdFtx, IdDir);
-  setTabOrder(IdDir, IdPars);
-  setTabOrder(IdPars, BtInc);
-  setTabOrder(BtInc, BtOK);
-  setTabOrder(BtOK, BtSurt);
-  setTabOrder(BtSurt, BtNou);
-  setTabOrder(BtNou, BtBrr);
-  setTabOrder(BtBrr, BtUp);
-  setTabOrder(BtUp, BtDwn);
+  TabOrder({LT, IdTit, IdFtx, IdDir, IdPars, BtInc, BtOK, BtSurt, BtNou, BtBrr, BtUp, BtDwn});
 
   // A click, or a move by the keyboard, makes a line the current tool; choosing lines
   // from the code blocks the signal.
@@ -146,8 +136,7 @@ TFTools::TFTools(QWidget* parent) : QDialog(parent) {
   connect(BtOK, &QPushButton::clicked, this, Guarded([this] { BtOKClick(); }));
   connect(BtSurt, &QPushButton::clicked, this, Guarded([this] { BtSurtClick(); }));
 
-  setMinimumSize(410, 280);
-  resize(410, 280);
+  SetDesignedSize(this, {410, 280});
 }
 
 void TFTools::showEvent(QShowEvent* event) {

@@ -1,0 +1,225 @@
+#include "harness/harness.h"
+
+#include "app/aboutbox.h"
+#include "app/mainwindow.h"
+#include "app/startup.h"
+#include "problems/fileexistsdialog.h"
+#include "problems/problemwindow.h"
+#include "themes/fractionswindow.h"
+#include "themes/polynomialswindow.h"
+#include "tools/toolseditor.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <QtTest/QTest>
+
+#include <functional>
+#include <memory>
+
+namespace tessaro::test {
+namespace {
+
+using KeyboardTest = AppTest;
+
+// The controls Tab reaches, in the order it reaches them from the window itself. The edit
+// line inside a drop-down list is the list's own.
+QStringList TabChain(QWidget* window) {
+  QStringList names;
+  for (QWidget* w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
+    if (!(w->focusPolicy() & Qt::TabFocus) || qobject_cast<QComboBox*>(w->parentWidget()))
+      continue;
+    names << w->objectName();
+    if (names.size() > 200) break;
+  }
+  return names;
+}
+
+// Shows `window` as the active one: window shortcuts only reach the active window.
+QWidget* Active(QWidget* window) {
+  QApplication::processEvents();
+  window->show();
+  window->activateWindow();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+  // The offscreen platform leaves a closed dialog the active window.
+  if (QApplication::activeWindow() != window) QApplication::setActiveWindow(window);
+  return window;
+}
+
+QByteArray Bytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The menu that is open now, with the command it has chosen.
+QMenu* OpenMenu() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
+
+TEST_F(KeyboardTest, TabFollowsTheDesignedOrderInEveryWindow) {
+  FMI->show();
+  Click(Find(FMI, "BtInt"));
+  TFTools editor;
+  const struct {
+    QWidget* window;
+    QStringList order;
+  } windows[] = {
+      {FMI, {"BtInt", "BtFrac", "BtPol"}},
+      {&editor,
+       {"LT", "IdTit", "IdFtx", "IdDir", "IdPars", "BtInc", "BtOK", "BtSurt", "BtNou", "BtBrr",
+        "BtUp", "BtDwn"}},
+      {FAbout, {"BtOk", "EdMail", "EdW"}},
+      {FOps, {"BtEsc", "BtMtx", "BtAdd"}},
+      {FPrbl, {"IdE", "IdR", "BtGrd"}},
+      // The theme windows: panel by panel, top to bottom, left to right within each.
+      {FindWindow("FAritm"),
+       {"IdN", "Ok1", "BtL", "Lexp", "BtPrbl1", "IdHex", "IdBin", "IdOct", "IdBX", "IdX",
+        "IdA", "IdB", "BtRnd", "OkOps", "Idpq", "BtPrbl2", "IdOC", "OkOC", "Idp", "BtPrblOC",
+        "BtRndL", "LL", "LN", "BtUnSel", "BtRstL", "BtBrrL", "BtPrblN"}},
+      {FFracc,
+       {"IdN", "IdD", "BtOk", "BtRnd", "Id1", "IdS", "OpS", "LA", "LB", "Ok2", "BtPr2",
+        "TOpsBin", "IdOC", "OkOC", "IdROC", "BtPrC", "LF", "BtBrr", "BtRst"}},
+      {FP,
+       {"LCoefs", "BtOk", "BtRnd", "BtRst", "FllDwn", "LPols", "BtBrr", "BtClear", "IdPol",
+        "BtaL", "IdX", "IdVN", "IdRoots", "IdFctr", "IdDer", "IdPrim", "BtPrbl1", "L1", "IdP1",
+        "L2", "IdP2", "BtBin", "IdS", "IdD", "IdM", "IdQ", "IdR", "IdMCD", "IdMCM", "BtPrbl2",
+        "IdOC", "OkOC", "IdROC", "BtPrblC"}},
+  };
+  for (const auto& [window, order] : windows) {
+    SCOPED_TRACE(window->objectName().toStdString());
+    EXPECT_EQ(TabChain(window), order);
+  }
+}
+
+TEST_F(KeyboardTest, TabLeavesTheProblemTextAreas) {
+  FPrbl->MostraPrbl("q", "a");
+  Active(FPrbl);
+  QWidget* question = Find(FPrbl, "IdE");
+  question->setFocus();
+  Press(question, Qt::Key_Tab);
+  EXPECT_EQ(TextOf(FPrbl, "IdE"), "q") << "no tab typed into the question";
+  EXPECT_EQ(QApplication::focusWidget(), Find(FPrbl, "IdR"));
+}
+
+TEST_F(KeyboardTest, AltThenArrowsAndEnterRunAMenuCommand) {
+  Active(FMI);
+  QMenuBar* bar = FMI->menuBar();
+  // Alt alone moves into the menu bar; Down opens the first menu, Down again and Enter
+  // choose its second command.
+  Press(FMI, Qt::Key_Alt, Qt::AltModifier);
+  ASSERT_TRUE(bar->hasFocus());
+  EXPECT_EQ(bar->activeAction(), Find<QMenu>(FMI, "OpTems")->menuAction());
+  Press(bar, Qt::Key_Down);
+  QMenu* themes = OpenMenu();
+  ASSERT_NE(themes, nullptr);
+  EXPECT_EQ(themes->activeAction(), FindAction(FMI, "Ints"));
+  Press(themes, Qt::Key_Down);
+  Press(themes, Qt::Key_Return);
+  EXPECT_TRUE(FFracc->isVisible());
+}
+
+TEST_F(KeyboardTest, AltWithALetterOpensEachMenuOfTheBar) {
+  const struct {
+    Qt::Key key;
+    const char* menu;
+    const char* first;
+  } menus[] = {
+      {Qt::Key_T, "OpTems", "Ints"},
+      {Qt::Key_O, "OpTools", "OpEdTools"},
+      {Qt::Key_F10, "OpTems", "Ints"},
+  };
+  for (const auto& m : menus) {
+    SCOPED_TRACE(m.menu);
+    Active(FMI);
+    Press(FMI, m.key, m.key == Qt::Key_F10 ? Qt::NoModifier : Qt::AltModifier);
+    QMenu* menu = OpenMenu();
+    ASSERT_EQ(menu, Find<QMenu>(FMI, m.menu));
+    EXPECT_EQ(menu->activeAction(), FindAction(FMI, m.first));
+    Press(menu, Qt::Key_Escape);
+    Press(FMI->menuBar(), Qt::Key_Escape);
+  }
+  // "About..." is a command of the bar itself: Alt+A runs it.
+  Active(FMI);
+  Press(FMI, Qt::Key_A, Qt::AltModifier);
+  EXPECT_TRUE(FAbout->isVisible());
+}
+
+TEST_F(KeyboardTest, TypingInAnOpenMenuChoosesTheCommandAndAThemeWindowHasItsProblemKey) {
+  Active(FMI);
+  Press(FMI, Qt::Key_T, Qt::AltModifier);
+  ASSERT_NE(OpenMenu(), nullptr);
+  Press(OpenMenu(), Qt::Key_P);
+  EXPECT_EQ(OpenMenu()->activeAction(), FindAction(FMI, "Pols"));
+  Press(OpenMenu(), Qt::Key_Return);
+  ASSERT_TRUE(FP->isVisible());
+
+  Active(FP);
+  Press(FP, Qt::Key_P, Qt::AltModifier);
+  EXPECT_EQ(OpenMenu(), Find<QMenu>(FP, "MnuPrbl"));
+  Press(OpenMenu(), Qt::Key_Escape);
+}
+
+TEST_F(KeyboardTest, EditToolsFromTheKeyboardAndEscapeCancelsTheEditor) {
+  QFile tools("Tools.rel");
+  ASSERT_TRUE(tools.open(QIODevice::WriteOnly));
+  const QByteArray file = "Editor\r\nmousepad\r\n\r\n\r\n";
+  tools.write(file);
+  tools.close();
+  Active(FMI);
+  ExpectDialog("FTools", [](QDialog* d) {
+    Type(Find(d, "IdTit"), "Changed");
+    Click(Find(d, "BtInc"));
+    Press(d, Qt::Key_Escape);
+  });
+  Press(FMI, Qt::Key_O, Qt::AltModifier);
+  ASSERT_NE(OpenMenu(), nullptr);
+  Press(OpenMenu(), Qt::Key_Return);
+  EXPECT_EQ(Bytes("Tools.rel"), file);
+}
+
+TEST_F(KeyboardTest, EscapeClosesTheAboutBox) {
+  Active(FMI);
+  Trigger(FindAction(FMI, "About1"));
+  Active(FAbout);
+  EXPECT_EQ(QApplication::focusWidget(), Find(FAbout, "BtOk"));
+  Press(FAbout, Qt::Key_Escape);
+  EXPECT_FALSE(FAbout->isVisible());
+}
+
+TEST_F(KeyboardTest, CtrlSSavesTheProblemAndEscapeInTheSaveDialogSavesNothing) {
+  FPrbl->MostraPrbl("q", "a");
+  Active(FPrbl);
+  ExpectDialog("DlgGrd", [](QDialog* d) { Press(d, Qt::Key_Escape); });
+  Press(Find(FPrbl, "IdE"), Qt::Key_S, Qt::ControlModifier);
+  EXPECT_FALSE(QDir("Prbls").exists("p1.txt"));
+  Active(FPrbl);
+
+  ExpectDialog("DlgGrd", [](QDialog* d) {
+    qobject_cast<QFileDialog*>(d)->selectFile("p1");
+    d->accept();
+  });
+  Press(Find(FPrbl, "IdR"), Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(Bytes("Prbls/p1.txt"), "Question:\r\nq\r\n\r\nAnswer:\r\na\r\n");
+}
+
+TEST_F(KeyboardTest, CtrlQClosesTheMainWindowAndEndsTheProgram) {
+  Active(FMI);
+  bool timedOut = false;
+  QTimer::singleShot(0, FMI, [] { Press(FMI, Qt::Key_Q, Qt::ControlModifier); });
+  QTimer watchdog;
+  watchdog.setSingleShot(true);
+  QObject::connect(&watchdog, &QTimer::timeout, [&] {
+    timedOut = true;
+    QCoreApplication::exit(1);
+  });
+  watchdog.start(10000);
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_FALSE(timedOut);
+  EXPECT_FALSE(FMI->isVisible());
+}
+
+}  // namespace
+}  // namespace tessaro::test
