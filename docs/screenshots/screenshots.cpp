@@ -212,7 +212,8 @@ int main(int argc, char* argv[]) {
   ok = Save(FP, folder, QStringLiteral("polynomials")) && ok;
   FP->hide();
 
-  FOps->findChild<QLabel*>(QStringLiteral("EtF"))->setText(work.filePath(QStringLiteral("Prbls/p1.txt")));
+  // A fixed, ordinary name: the working folder's own would change at every run.
+  FOps->findChild<QLabel*>(QStringLiteral("EtF"))->setText(QStringLiteral("/home/teacher/Prbls/p1.txt"));
   ok = Save(FOps, folder, QStringLiteral("file-exists")) && ok;
   FOps->hide();
 
