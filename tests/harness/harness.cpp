@@ -138,6 +138,20 @@ QString Text(const QWidget* widget) {
 
 QString TextOf(const QWidget* window, const QString& name) { return Text(Find(window, name)); }
 
+int RunEventLoop(const std::function<void()>& start, int timeoutMs) {
+  QTimer::singleShot(0, qApp, start);
+  bool timedOut = false;
+  QTimer watchdog;
+  watchdog.setSingleShot(true);
+  QObject::connect(&watchdog, &QTimer::timeout, [&] {
+    timedOut = true;
+    QCoreApplication::exit(1);
+  });
+  watchdog.start(timeoutMs);
+  const int code = QApplication::exec();
+  return timedOut ? -1 : code;
+}
+
 namespace {
 
 struct Expectation {

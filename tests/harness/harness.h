@@ -58,6 +58,10 @@ QString Text(const QWidget* widget);
 // Shorthand for Text(Find(window, name)).
 QString TextOf(const QWidget* window, const QString& name);
 
+// Runs the program's event loop and calls `start` from inside it. Returns the loop's exit
+// code once the program ends the loop, or -1 when it is still running after `timeoutMs`.
+int RunEventLoop(const std::function<void()>& start, int timeoutMs = 10000);
+
 // Modal windows. A test states each modal window it expects, in order; anything
 // else fails the test and is closed, so no test can hang on a modal window.
 struct SeenMessage {

@@ -204,12 +204,11 @@ TEST_F(KeyboardTest, CtrlSSavesTheProblemAndEscapeInTheSaveDialogSavesNothing) {
   EXPECT_EQ(Bytes("Prbls/p1.txt"), "Question:\r\nq\r\n\r\nAnswer:\r\na\r\n");
 }
 
-// Closing the main window ends the program (StartUpTest).
-TEST_F(KeyboardTest, CtrlQClosesTheMainWindow) {
+TEST_F(KeyboardTest, CtrlQClosesTheMainWindowAndEndsTheProgram) {
   Active(FMI);
   Click(Find(FMI, "BtFrac"));
   Active(FMI);
-  Press(FMI, Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_EQ(RunEventLoop([] { Press(FMI, Qt::Key_Q, Qt::ControlModifier); }), 0);
   EXPECT_FALSE(FMI->isVisible());
   EXPECT_TRUE(FFracc->isVisible()) << "only the main window closes";
 }
