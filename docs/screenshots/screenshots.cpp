@@ -213,7 +213,8 @@ int main(int argc, char* argv[]) {
   FP->hide();
 
   // A fixed, ordinary name: the working folder's own would change at every run.
-  FOps->findChild<QLabel*>(QStringLiteral("EtF"))->setText(QStringLiteral("/home/teacher/Prbls/p1.txt"));
+  FOps->findChild<QLabel*>(QStringLiteral("EtF"))
+      ->setText(QStringLiteral("/home/teacher/Prbls/p1.txt"));
   ok = Save(FOps, folder, QStringLiteral("file-exists")) && ok;
   FOps->hide();
 

@@ -71,7 +71,8 @@ TFAbout::TFAbout(QWidget* parent) : QDialog(parent) {
   EtYear->move(180, 123);
   // No contact address is published; the lines stay empty rather than invent one.
   EdMail = MakeContactLine(this, "EdMail", QColor(Qt::blue), 172);
-  EdW = MakeContactLine(this, "EdW", QColor(0, 128, 128), std::max(192, EdMail->geometry().bottom() + 1));
+  EdW = MakeContactLine(this, "EdW", QColor(0, 128, 128),
+                        std::max(192, EdMail->geometry().bottom() + 1));
 
   TabOrder({BtOk, EdMail, EdW});
   connect(BtOk, &QPushButton::clicked, this, &QDialog::hide);

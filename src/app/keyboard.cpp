@@ -61,7 +61,8 @@ void MenuKeys(QMenuBar* bar) {
       if (letter < u'A' || letter > u'Z' || taken.count(letter)) continue;
       taken.insert(letter);
       auto* key = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(letter.unicode())), window);
-      QObject::connect(key, &QShortcut::activated, bar, Guarded([bar, entry] { Open(bar, entry); }));
+      QObject::connect(key, &QShortcut::activated, bar,
+                       Guarded([bar, entry] { Open(bar, entry); }));
       break;
     }
   }

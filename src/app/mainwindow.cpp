@@ -111,7 +111,8 @@ TFMI::TFMI(QWidget* parent) : QMainWindow(parent) {
   // every desktop, also those whose Quit has no key.
   auto* quit = new QShortcut(this);
   QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Quit);
-  if (!keys.contains(QKeySequence(Qt::CTRL | Qt::Key_Q))) keys << QKeySequence(Qt::CTRL | Qt::Key_Q);
+  const QKeySequence ctrlQ(Qt::CTRL | Qt::Key_Q);
+  if (!keys.contains(ctrlQ)) keys << ctrlQ;
   quit->setKeys(keys);
   connect(quit, &QShortcut::activated, this, Guarded([this] { close(); }));
 
