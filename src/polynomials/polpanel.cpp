@@ -1,0 +1,120 @@
+#include "polynomials/polpanel.h"
+
+namespace tessaro {
+
+namespace {
+
+constexpr std::string_view NotCalculable = "Not calculable";
+constexpr std::string_view CoefficientOverflow = "Some coefficient > Long_Max";
+constexpr std::string_view DegreeAbove9 = "Degree of result >9";
+constexpr std::string_view HcdLcmOverflow = "Not calculable (long integer overflow).";
+
+std::string Str(std::string_view s) { return std::string(s); }
+
+// A coefficient the window may use: a rational with a non-zero denominator.
+bool ReadRational(std::string_view text, Rational& r) { return RatFromText(text, r) && r.Den != 0; }
+
+}  // namespace
+
+CellsRead PolFromCells(const PolCells& cells, Polynomial& p) {
+  PolZero(p);
+  bool any = false;
+  for (int k = 0; k < 10; ++k) {
+    if (cells[k].empty()) continue;
+    any = true;
+    if (!ReadRational(cells[k], p[k])) return CellsRead::Refused;
+  }
+  return any ? CellsRead::Read : CellsRead::Empty;
+}
+
+PolCells CellsOfIntPol(const IntPolynomial& ip) {
+  PolCells cells;
+  for (int k = 0; k < 10; ++k)
+    if (ip[k] != 0) cells[k] = std::to_string(ip[k]);
+  return cells;
+}
+
+std::string PolValueText(const Polynomial& p, std::string_view x) {
+  Rational at, value;
+  if (!ReadRational(x, at) || !PolValueAt(p, at, value)) return Str(NotCalculable);
+  return RatText(value);
+}
+
+PolUnaryTexts UnaryTextsOf(const Polynomial& p) {
+  PolUnaryTexts t;
+  RootList roots{};
+  if (PolIntRoots(p, roots) < 0) {
+    t.roots = t.factorization = Str(NotCalculable);
+  } else {
+    TwoS texts = RootsText(roots);
+    t.roots = std::move(texts.roots);
+    t.factorization = std::move(texts.factorization);
+  }
+  Polynomial d{};
+  t.derivative = PolDerivative(p, d) == 1 ? PolToText(d) : Str(CoefficientOverflow);
+  Polynomial i{};
+  switch (PolIntegral(p, i)) {
+    case 1:
+      t.integral = PolToText(i) + "+C";
+      break;
+    case 0:
+      t.integral = Str(DegreeAbove9);
+      break;
+    default:
+      t.integral = Str(CoefficientOverflow);
+  }
+  return t;
+}
+
+PolBinaryTexts BinaryTextsOf(const Polynomial& a, const Polynomial& b) {
+  PolBinaryTexts t;
+  Polynomial r{};
+  t.sum = PolAdd(a, b, r) == 1 ? PolToText(r) : Str(CoefficientOverflow);
+  t.difference = PolSub(a, b, r) == 1 ? PolToText(r) : Str(CoefficientOverflow);
+  switch (PolMul(a, b, r)) {
+    case 1:
+      t.product = PolToText(r);
+      break;
+    case 0:
+      t.product = Str(DegreeAbove9);
+      break;
+    default:
+      t.product = Str(CoefficientOverflow);
+  }
+  Polynomial q{};
+  const int division = PolDivMod(a, b, q, r);
+  if (division >= 0) {
+    t.quotient = PolToText(q);
+    t.remainder = PolToText(r);
+  } else {
+    // -1: a coefficient overflowed; any other failure: the divisor is zero.
+    t.quotient = t.remainder = Str(division == -1 ? CoefficientOverflow : NotCalculable);
+  }
+  t.hcd = PolHcd(a, b, r) == 1 ? PolToText(r) : Str(HcdLcmOverflow);
+  t.lcm = PolLcm(a, b, r) > 0 ? PolToText(r) : Str(HcdLcmOverflow);
+  return t;
+}
+
+PolBinaryCaptions BinaryCaptionsOf(char a, char b) {
+  const std::string x(1, a), y(1, b);
+  return {x + " + " + y, x + " - " + y, x + " \xC2\xB7 " + y, x + " / " + y, x + "," + y};
+}
+
+PolCombinedText CombinedTextOf(int code, const Polynomial& result) {
+  switch (code) {
+    case EvalDone:
+      return {PolToText(result), std::nullopt};
+    case EvalNotDivisible:
+      return {"Not divisible polynomials", TextColour{250, 0, 0}};
+    case EvalBadExponent:
+      return {"exponent should be >1 integer", TextColour{150, 0, 0}};
+    case EvalDegreeAbove9:
+      return {Str(DegreeAbove9), TextColour{100, 0, 0}};
+    case EvalOverflow:  // shown as a failed division is
+      return {Str(CoefficientOverflow), TextColour{250, 0, 0}};
+    default:
+      return {"WHAT IS IT?", TextColour{128, 0, 64}};
+  }
+}
+
+}  // namespace tessaro
