@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QValidator>
@@ -30,10 +31,19 @@ namespace tessaro {
 
 namespace {
 
-// The longest text a polynomial or expression field takes: plenty for teaching, and it
-// bounds the work of the recursive evaluator.
-constexpr int MaxFieldLength = 1000;
 constexpr int CellWidth = 50;
+
+// The grid's cells take no longer a text than the fields do.
+class CellEditor : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const override {
+    QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+    LimitEntry(editor);
+    return editor;
+  }
+};
 
 // Turns what is typed to upper case, so the letters of the list can be typed either way.
 class UpperCase : public QValidator {
@@ -149,6 +159,7 @@ QGroupBox* TFP::BuildEntry() {
   LCoefs->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   LCoefs->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   LCoefs->setSelectionMode(QAbstractItemView::SingleSelection);
+  LCoefs->setItemDelegate(new CellEditor(LCoefs));
   RstEntr();
   const int frame = 2 * LCoefs->frameWidth();
   LCoefs->setFixedSize(10 * CellWidth + frame,
@@ -215,11 +226,12 @@ QGroupBox* TFP::BuildUnary() {
   PUn = Named(new QGroupBox(QStringLiteral("Unary operations"), this), "PUn");
   EtP1 = MakeLabel(QStringLiteral("P="), PUn, "EtP1");
   IdPol = MakeEdit(PUn, "IdPol", false);
-  IdPol->setMaxLength(MaxFieldLength);
+  LimitEntry(IdPol);
   BtaL = MakeIconButton(PUn, "BtaL", "add-to-list", "Send to list");
 
   EtP = MakeLabel(QStringLiteral("P"), PUn, "EtP");
   IdX = MakeEdit(PUn, "IdX", false);
+  LimitEntry(IdX);
   IdX->setText(QStringLiteral("0"));
   IdX->setFixedWidth(64);
   IdX->setAlignment(Qt::AlignCenter);
@@ -264,7 +276,7 @@ QGroupBox* TFP::BuildBinary() {
   PBin->setEnabled(false);
   IdP1 = MakeEdit(PBin, "IdP1", false);
   IdP2 = MakeEdit(PBin, "IdP2", false);
-  for (QLineEdit* e : {IdP1, IdP2}) e->setMaxLength(MaxFieldLength);
+  for (QLineEdit* e : {IdP1, IdP2}) LimitEntry(e);
   const int row = IdP1->sizeHint().height();
   L1 = MakeChooser(PBin, "L1", row);
   L2 = MakeChooser(PBin, "L2", row);
@@ -333,7 +345,7 @@ QGroupBox* TFP::BuildCombined() {
   POC = Named(new QGroupBox(QStringLiteral("Combined operation"), this), "POC");
   POC->setEnabled(false);
   IdOC = MakeEdit(POC, "IdOC", false);
-  IdOC->setMaxLength(MaxFieldLength);
+  LimitEntry(IdOC);
   IdOC->setValidator(new UpperCase(IdOC));
   IdOC->setFixedWidth(240);
   OkOC = MakeButton(QStringLiteral("="), POC, "OkOC");

@@ -8,10 +8,12 @@
 
 #include "app/mainwindow.h"
 #include "app/startup.h"
+#include "polynomials/polynomials.h"
 #include "problems/problemfile.h"
 #include "problems/problemwindow.h"
 #include "tools/toolseditor.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -232,6 +234,96 @@ TEST_F(HostileInput, FractionsWindowRefusesOrComputesEveryText) {
   SetText(Find(w, "IdOC"), "a+b");
   Click(Find(w, "OkOC"));
   EXPECT_EQ(TextOf(w, "IdROC"), "5/4");
+}
+
+// Types into a cell of the coefficient grid the way the user does: open its editor, type,
+// and Enter to keep the text.
+void EnterCell(QWidget* window, int column, const QString& text) {
+  auto* grid = Find<QTableWidget>(window, "LCoefs");
+  grid->setCurrentCell(0, column);
+  grid->editItem(grid->item(0, column));
+  QLineEdit* editor = nullptr;
+  for (QLineEdit* open : grid->viewport()->findChildren<QLineEdit*>())
+    if (open->isVisible()) editor = open;
+  ASSERT_NE(editor, nullptr);
+  Enter(editor, text);
+  EXPECT_LE(editor->text().size(), MaxEntryLength);
+  Press(editor, Qt::Key_Return);
+  QApplication::processEvents();  // the grid keeps the text and closes its editor queued
+  EXPECT_FALSE(editor->isVisible()) << "Enter keeps the text and closes the editor";
+}
+
+TEST_F(HostileInput, PolynomialsWindowRefusesOrComputesEveryText) {
+  FMI->show();
+  Click(Find(FMI, "BtPol"));
+  QWidget* w = FindWindow("FP");
+  ASSERT_NE(w, nullptr);
+  for (const char* p : {"x+1", "x-1", "1/2x^2-3"}) {
+    SetText(Find(w, "IdPol"), p);
+    Click(Find(w, "BtaL"));
+  }
+  const QStringList state = {"LPols", "LL",  "IdVN", "IdRoots", "IdFctr", "IdDer", "IdPrim", "IdS",
+                             "IdD",   "IdM", "IdQ",  "IdR",     "IdMCD",  "IdMCM", "IdROC"};
+  // Entries that succeed fill the list: keep it to the three above, and the grid empty.
+  const auto fresh = [](QWidget* win) {
+    auto* list = Find<QListWidget>(win, "LPols");
+    while (list->count() > 3) {
+      ClickRow(list, list->count() - 1);
+      Click(Find(win, "BtBrr"));
+    }
+    Click(Find(win, "BtRst"));
+  };
+  std::vector<FieldCase> cases = {
+      {"IdPol", EnterIn("IdPol"), {}, {}},
+      {"IdPol", ClickOn("BtaL"), {}, fresh},
+      {"IdX", EnterIn("IdX"), {}, {}},
+      {"IdP1", ClickOn("BtBin"), {}, [](QWidget* win) { SetText(Find(win, "IdP2"), "x-1"); }},
+      {"IdP2", ClickOn("BtBin"), {}, [](QWidget* win) { SetText(Find(win, "IdP1"), "x^2-1"); }},
+      {"IdOC", ClickOn("OkOC"), {}, {}},
+  };
+  Barrage(w, cases, state,
+          {Conversion(), Exactly("Not a rational polynomial", AppTitle),
+           Exactly("List full (24 polynomials)", "Wrong entry")});
+
+  // Every cell of the grid, then OK.
+  AllowMessages([](const SeenMessage& m) {
+    return m.caption == AppTitle && (m.text == "Not a rational polynomial" ||
+                                     Conversion().text.match(m.text).hasMatch());
+  });
+  for (int k = 0; k < 10; ++k) {
+    for (const Hostile& h : HostileTexts()) {
+      SCOPED_TRACE("cell " + std::to_string(k) + " <- " + h.what);
+      fresh(w);
+      EnterCell(w, k, h.text);
+      const QStringList before = StateOf(w, state);
+      const std::size_t seen = SeenMessages().size();
+      Click(Find(w, "BtOk"));
+      const std::size_t shown = SeenMessages().size() - seen;
+      EXPECT_LE(shown, 1u);
+      if (shown == 1) {
+        EXPECT_EQ(StateOf(w, state), before);
+      }
+      // An item the grid adds reads back from the text the list shows for it.
+      auto* list = Find<QListWidget>(w, "LPols");
+      Polynomial back{};
+      EXPECT_TRUE(PolFromText(ToStd(list->item(list->count() - 1)->text()), back));
+    }
+  }
+  AllowMessages(nullptr);
+
+  fresh(w);
+  EnterCell(w, 0, "-1");
+  EnterCell(w, 2, "1");
+  Click(Find(w, "BtOk"));
+  auto* list = Find<QListWidget>(w, "LPols");
+  EXPECT_EQ(list->item(list->count() - 1)->text(), "x^2-1");
+  SetText(Find(w, "IdP1"), "x^2-1");
+  SetText(Find(w, "IdP2"), "x-1");
+  Click(Find(w, "BtBin"));
+  EXPECT_EQ(TextOf(w, "IdQ"), "x+1");
+  SetText(Find(w, "IdOC"), "A*B");
+  Click(Find(w, "OkOC"));
+  EXPECT_EQ(TextOf(w, "IdROC"), "x^2-1");
 }
 
 TEST_F(HostileInput, ToolsEditorTakesEveryTextIntoAToolThatReadsBack) {
