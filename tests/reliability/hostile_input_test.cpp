@@ -21,8 +21,8 @@
 #include <QRegularExpression>
 #include <QTableWidget>
 
+#include <algorithm>
 #include <functional>
-#include <memory>
 #include <vector>
 
 namespace tessaro::test {
@@ -52,7 +52,8 @@ const std::vector<Hostile>& HostileTexts() {
       {"x^12", "a two-digit exponent"},
       {QString(500, '(') + "1" + QString(500, ')'), "500 parentheses deep"},
       {QString(1000, '9'), "1,000 digits"},
-      {QString::fromUtf8("\xC3\xB1" "and\xC3\xBA \xE2\x82\xAC \xF0\x9F\x98\x80"), "non-ASCII and an emoji"},
+      {QString::fromUtf8("\xC3\xB1" "and\xC3\xBA \xE2\x82\xAC \xF0\x9F\x98\x80"),
+       "non-ASCII and an emoji"},
       {"1\t2", "a tab"},
       {QString::fromUtf8("7\x01") + QChar(0) + "7", "control characters"},
   };
