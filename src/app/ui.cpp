@@ -3,6 +3,8 @@
 #include "numbers/conversionerror.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
 #include <QWidget>
@@ -26,6 +28,11 @@ void RunGuarded(const std::function<void()>& handler) {
     message = QString::fromStdString(e.what());
   }
   ShowMessage(message);
+}
+
+void LimitEntry(QWidget* field) {
+  if (auto* combo = qobject_cast<QComboBox*>(field)) field = combo->lineEdit();
+  if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->setMaxLength(MaxEntryLength);
 }
 
 QIcon Icon(const QString& stem) {

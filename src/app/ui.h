@@ -27,6 +27,12 @@ auto Guarded(F handler) {
   return [handler = std::move(handler)](auto&&...) { RunGuarded(handler); };
 }
 
+// The longest text a field takes. Expressions are evaluated by recursive splitting, so their
+// time and depth grow with their length; 1,000 characters is plenty for teaching.
+inline constexpr int MaxEntryLength = 1000;
+// Caps an edit field, or an editable drop-down list's edit line, at MaxEntryLength.
+void LimitEntry(QWidget* field);
+
 // An icon of the program's own set (resources/icons), by file stem.
 QIcon Icon(const QString& stem);
 // The program's own icon, in every size drawn for it.

@@ -4,6 +4,15 @@
 
 namespace tessaro::coef {
 
+bool Read(std::string_view text, Rational& c) {
+  Rational r;
+  if (!RatFromText(text, r) || r.Den == 0 || !WithinLongMax(r.Num) || !WithinLongMax(r.Den)) {
+    return false;
+  }
+  c = r;
+  return true;
+}
+
 bool Negate(int32_t x, int32_t& out) {
   if (x == std::numeric_limits<int32_t>::min()) return false;
   out = -x;

@@ -6,6 +6,7 @@
 // overflow for nothing. A denominator 0 makes every operation fail.
 
 #include <cstdint>
+#include <string_view>
 
 #include "numbers/numbers.h"
 
@@ -15,6 +16,11 @@ inline bool IsZero(const Rational& c) { return c.Num == 0; }
 
 // The bound of every checked operation.
 inline bool WithinLongMax(int64_t v) { return v >= -Long_Max && v <= Long_Max; }
+
+// A typed coefficient: what RatFromText reads, with a denominator other than 0 and both
+// parts within Long_Max, the bound of every checked operation that will meet it. c is
+// written only on success; may throw ConversionError as RatFromText does.
+bool Read(std::string_view text, Rational& c);
 
 // False for -2147483648, whose opposite is not a 32-bit value.
 bool Negate(int32_t x, int32_t& out);

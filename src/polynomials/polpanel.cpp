@@ -1,5 +1,7 @@
 #include "polynomials/polpanel.h"
 
+#include "polynomials/coefficient.h"
+
 namespace tessaro {
 
 namespace {
@@ -22,7 +24,8 @@ CellsRead PolFromCells(const PolCells& cells, Polynomial& p) {
   for (int k = 0; k < 10; ++k) {
     if (cells[k].empty()) continue;
     any = true;
-    if (!ReadRational(cells[k], p[k])) return CellsRead::Refused;
+    // The text form's rule, so that every item of the list reads back from its text.
+    if (!coef::Read(cells[k], p[k])) return CellsRead::Refused;
   }
   return any ? CellsRead::Read : CellsRead::Empty;
 }

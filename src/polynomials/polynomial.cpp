@@ -24,18 +24,6 @@ void AppendTerm(std::string& out, std::string_view coefficient, int k, bool lead
   }
 }
 
-// A typed coefficient: what RatFromText reads, with a denominator other than 0 and both
-// parts within Long_Max, the bound of every checked operation that will meet it.
-bool ReadCoefficient(std::string_view text, Rational& c) {
-  Rational r;
-  if (!RatFromText(text, r) || r.Den == 0 || !coef::WithinLongMax(r.Num) ||
-      !coef::WithinLongMax(r.Den)) {
-    return false;
-  }
-  c = r;
-  return true;
-}
-
 }  // namespace
 
 void PolZero(Polynomial& p) { p.fill(Rational{0, 1}); }
@@ -119,13 +107,13 @@ bool PolFromText(std::string_view text, Polynomial& p) {
     if (coefficientText == "-") {
       c.Num = -1;
     } else if (!coefficientText.empty() && coefficientText != "+" &&
-               !ReadCoefficient(coefficientText, c)) {
+               !coef::Read(coefficientText, c)) {
       return false;
     }
     p[e] = c;  // a later term with the same power replaces the earlier one
     rest.remove_prefix(std::min(next, rest.size()));
   }
-  return rest.empty() || ReadCoefficient(rest, p[0]);
+  return rest.empty() || coef::Read(rest, p[0]);
 }
 
 void IntPolRandom(int n, IntPolynomial& ip) {

@@ -6,6 +6,7 @@
 #include <random>
 
 #if defined(__unix__) || defined(__APPLE__)
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -62,6 +63,12 @@ bool ReplaceFile(const std::string& path, std::string_view content) {
     fs::path real = fs::canonical(target, ec);
     if (!ec) target = real;
   }
+#if defined(__unix__) || defined(__APPLE__)
+  // A file that cannot be written in place keeps its text: a rename would replace a file
+  // the user made read-only, which writing over it never could.
+  if (faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT)
+    return false;
+#endif
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
   fs::path temp;
   std::FILE* file = CreateBeside(folder, temp);

@@ -10,8 +10,9 @@ namespace tessaro {
 std::optional<std::string> ReadWholeFile(const std::string& path);
 
 // Makes `content` the file's whole content, or changes nothing: the new text goes to a
-// file beside it, which then takes the old one's place. False when it fails; the old
-// file is then untouched, byte for byte.
+// file beside it, which then takes the old one's place. False when it fails, and when the
+// file exists but may not be written (a read-only file stays read-only); the old file is
+// then untouched, byte for byte.
 bool ReplaceFile(const std::string& path, std::string_view content);
 
 }  // namespace tessaro

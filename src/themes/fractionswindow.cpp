@@ -93,6 +93,7 @@ TFFracc::TFFracc(QWidget* parent) : QMainWindow(parent) {
   BuildProblemMenu();
   EtsBin(QStringLiteral("f1"), QStringLiteral("f2"));
   Connect();
+  for (QWidget* field : std::initializer_list<QWidget*>{IdN, IdD, LA, LB, IdOC}) LimitEntry(field);
 }
 
 void TFFracc::BuildDataPanel(QWidget* PData) {

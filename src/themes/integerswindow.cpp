@@ -271,6 +271,9 @@ TFAritm::TFAritm(QWidget* parent) : QMainWindow(parent) {
   BuildMenu();
   ConnectHandlers();
   ShowSharedList();
+  for (QWidget* field :
+       std::initializer_list<QWidget*>{IdN, IdHex, IdBin, IdOct, IdX, IdBX, IdA, IdB, IdOC})
+    LimitEntry(field);
 
   // The designed size is the smallest the window gets.
   resize(sizeHint());

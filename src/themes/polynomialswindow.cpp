@@ -20,6 +20,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QValidator>
@@ -32,10 +33,19 @@ namespace tessaro {
 
 namespace {
 
-// The longest text a polynomial or expression field takes: plenty for teaching, and it
-// bounds the work of the recursive evaluator.
-constexpr int MaxFieldLength = 1000;
 constexpr int CellWidth = 50;
+
+// The grid's cells take no longer a text than the fields do.
+class CellEditor : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const override {
+    QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+    LimitEntry(editor);
+    return editor;
+  }
+};
 
 // Turns what is typed to upper case, so the letters of the list can be typed either way.
 class UpperCase : public QValidator {
@@ -127,6 +137,7 @@ QGroupBox* TFP::BuildEntry() {
   LCoefs->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   LCoefs->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   LCoefs->setSelectionMode(QAbstractItemView::SingleSelection);
+  LCoefs->setItemDelegate(new CellEditor(LCoefs));
   RstEntr();
   const int frame = 2 * LCoefs->frameWidth();
   LCoefs->setFixedSize(10 * CellWidth + frame,
@@ -193,11 +204,12 @@ QGroupBox* TFP::BuildUnary() {
   PUn = Panel("PUn", QStringLiteral("Unary operations"), this);
   EtP1 = Label(QStringLiteral("P="), PUn, "EtP1", Right);
   IdPol = Edit("IdPol", PUn);
-  IdPol->setMaxLength(MaxFieldLength);
+  LimitEntry(IdPol);
   BtaL = IconButton(PUn, "BtaL", "add-to-list", "Send to list");
 
   EtP = Label(QStringLiteral("P"), PUn, "EtP", Right);
   IdX = Edit("IdX", PUn);
+  LimitEntry(IdX);
   IdX->setText(QStringLiteral("0"));
   IdX->setFixedWidth(64);
   IdX->setAlignment(Qt::AlignCenter);
@@ -242,7 +254,7 @@ QGroupBox* TFP::BuildBinary() {
   PBin->setEnabled(false);
   IdP1 = Edit("IdP1", PBin);
   IdP2 = Edit("IdP2", PBin);
-  for (QLineEdit* e : {IdP1, IdP2}) e->setMaxLength(MaxFieldLength);
+  for (QLineEdit* e : {IdP1, IdP2}) LimitEntry(e);
   const int row = IdP1->sizeHint().height();
   L1 = MakeChooser(PBin, "L1", row);
   L2 = MakeChooser(PBin, "L2", row);
@@ -311,7 +323,7 @@ QGroupBox* TFP::BuildCombined() {
   POC = Panel("POC", QStringLiteral("Combined operation"), this);
   POC->setEnabled(false);
   IdOC = Edit("IdOC", POC);
-  IdOC->setMaxLength(MaxFieldLength);
+  LimitEntry(IdOC);
   IdOC->setValidator(new UpperCase(IdOC));
   IdOC->setFixedWidth(240);
   OkOC = Button("OkOC", QStringLiteral("="), {}, POC);

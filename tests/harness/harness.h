@@ -71,6 +71,10 @@ struct SeenMessage {
 void ExpectMessage(const QString& text, const QString& caption = AppTitle,
                    QMessageBox::StandardButton press = QMessageBox::Ok);
 void ExpectDialog(const QString& objectName, std::function<void(QDialog*)> answer);
+// For the rest of the test, a message box that no expectation stands for is answered with
+// OK, and not taken for a failure, when `allowed` holds for it: for inputs whose outcome
+// may be any of several of the program's messages. SeenMessages() records it.
+void AllowMessages(std::function<bool(const SeenMessage&)> allowed);
 // Every message box shown since the test began.
 const std::vector<SeenMessage>& SeenMessages();
 // Fails the test for expectations no window met, then forgets them all.

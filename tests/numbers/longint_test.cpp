@@ -56,6 +56,16 @@ TEST(IntOfText, RejectsWithTheOriginalText) {
   }
 }
 
+// Found by fuzzing: what() ends at the first NUL, so a pasted NUL cut the message short.
+TEST(ConversionError, MessageKeepsItsEndAfterANulByte) {
+  try {
+    IntOfText(std::string_view("007\0\x01", 5));
+    ADD_FAILURE() << "accepted a NUL";
+  } catch (const ConversionError& e) {
+    EXPECT_STREQ(e.what(), "'007\xEF\xBF\xBD\x01' is not a valid integer value");
+  }
+}
+
 TEST(MulOk, AcceptsProductsUpToLongMax) {
   struct Case { int32_t a, b; bool ok; int32_t product; const char* why; };
   const Case cases[] = {

@@ -32,6 +32,30 @@ TEST(PolFromCells, ReadsTheCellsAsTypedAndRefusesWhatIsNoRational) {
   }
 }
 
+// Found by the hostile-input test: the grid took 2147483647, whose text the list then
+// showed and the binary panel refused as "Not a rational polynomial".
+TEST(PolFromCells, RefusesCoefficientsTheTextFormRefuses) {
+  const struct {
+    PolCells cells;
+    const char* why;
+  } cases[] = {
+      {{"2147483647"}, "one past Long_Max"},
+      {{"", "-2147483648"}, "no opposite in 32 bits"},
+      {{"", "", "1/2147483647"}, "a denominator past Long_Max"},
+      {{"", "", "", "-2147483647/2"}, "a numerator past Long_Max"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    Polynomial p{};
+    EXPECT_EQ(PolFromCells(c.cells, p), CellsRead::Refused);
+  }
+  // At the bound, what the grid reads prints to a text that reads back the same.
+  Polynomial p{}, back{};
+  ASSERT_EQ(PolFromCells({"2147483646", "-1/2147483646"}, p), CellsRead::Read);
+  ASSERT_TRUE(PolFromText(PolToText(p), back));
+  EXPECT_EQ(PolToText(back), PolToText(p));
+}
+
 TEST(CellsOfIntPol, LeavesZeroCoefficientsEmpty) {
   const IntPolynomial ip{-8, 0, 3, 0, 0, 0, 0, 0, 9, 0};
   const PolCells expected{"-8", "", "3", "", "", "", "", "", "9", ""};

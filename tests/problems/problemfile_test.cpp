@@ -116,14 +116,51 @@ TEST(SaveProblem, FailureLeavesTheOldFileByteForByte) {
   }
 }
 
-TEST(SaveProblem, ReadOnlyFolderKeepsTheOldFile) {
-  if (RunningAsRoot()) GTEST_SKIP() << "permissions do not stop root";
-  TempFolder folder;
-  const std::string path = folder.File("p1.txt");
-  WriteBytes(path, "old\r\n");
-  fs::permissions(fs::path(path).parent_path(), fs::perms::owner_read | fs::perms::owner_exec);
-  EXPECT_EQ(SaveProblem(path, GrdMtx, "q", "a"), SaveResult::CannotCreate);
-  EXPECT_EQ(FileBytes(path), "old\r\n");
+TEST(SaveProblem, PermissionFaultsKeepEveryFileByteForByte) {
+  using P = fs::perms;
+  const P readOnly = P::owner_read | P::owner_exec;  // a folder that takes no new name
+  const struct {
+    const char* target;
+    SaveMode mode;
+    P folder, file;
+    SaveResult result;
+    const char* why;
+  } cases[] = {
+      {"new.txt", GrdMtx, readOnly, P::owner_read | P::owner_write, SaveResult::CannotCreate,
+       "a new file in a folder without write permission"},
+      {"p1.txt", GrdMtx, readOnly, P::owner_read | P::owner_write, SaveResult::CannotCreate,
+       "overwrite in a folder without write permission"},
+      {"p1.txt", GrdAdd, readOnly, P::owner_read | P::owner_write, SaveResult::CannotCreate,
+       "add in a folder without write permission"},
+      {"p1.txt", GrdMtx, P::owner_all, P::owner_read, SaveResult::CannotCreate,
+       "overwrite a read-only file"},
+      {"p1.txt", GrdAdd, P::owner_all, P::owner_read, SaveResult::CannotCreate,
+       "add to a read-only file"},
+      {"p1.txt", GrdAdd, P::owner_all, P::owner_write, SaveResult::CannotOpen,
+       "add to a file that cannot be read"},
+  };
+  const std::string old = Block("old\r\n", "kept\r\n");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    TempFolder folder;
+    WriteBytes(folder.File("p1.txt"), old);
+    WriteBytes(folder.File("other.txt"), "other\r\n");
+    const fs::path home = fs::path(folder.File("p1.txt")).parent_path();
+    fs::permissions(folder.File("p1.txt"), c.file);
+    fs::permissions(home, c.folder);
+    SaveResult result = SaveResult::Saved;
+    {
+      PermissionsBind bind;
+      if (!bind.Holds()) GTEST_SKIP() << "cannot make permissions bind root here";
+      result = SaveProblem(folder.File(c.target), c.mode, "q", "a");
+    }
+    fs::permissions(home, P::owner_all);
+    fs::permissions(folder.File("p1.txt"), P::owner_read | P::owner_write);
+    EXPECT_EQ(result, c.result);
+    EXPECT_EQ(FileBytes(folder.File("p1.txt")), old);
+    EXPECT_EQ(FileBytes(folder.File("other.txt")), "other\r\n");
+    EXPECT_EQ(folder.Entries(), 2) << "nothing made or left beside the files";
+  }
 }
 
 TEST(SaveProblem, ReplacementKeepsTheFilePermissions) {

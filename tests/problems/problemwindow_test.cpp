@@ -167,19 +167,47 @@ TEST_F(ProblemWindowTest, FailedSaveShowsTheMessageAndKeepsTheOldFile) {
   EXPECT_FALSE(QFile::exists(missing));
 }
 
-TEST_F(ProblemWindowTest, ReadOnlyFolderKeepsTheOldFile) {
-  if (RunningAsRoot()) GTEST_SKIP() << "permissions do not stop root";
+TEST_F(ProblemWindowTest, FileFaultsShowTheirMessageAndKeepEveryFile) {
+  const QFile::Permissions readWrite = QFile::ReadOwner | QFile::WriteOwner;
+  const QFile::Permissions folderReadOnly = QFile::ReadOwner | QFile::ExeOwner;
+  const QFile::Permissions folderAll = folderReadOnly | QFile::WriteOwner;
+  const struct {
+    const char* name;       // typed in the save dialog
+    const char* choice;     // the button of "File already exists", if it asks
+    QFile::Permissions folder, file;
+    const char* message;
+    const char* why;
+  } cases[] = {
+      {"new", nullptr, folderReadOnly, readWrite, "Cannot create file ",
+       "a folder without write permission"},
+      {"p1", "BtMtx", folderAll, QFile::ReadOwner, "Cannot create file ", "a read-only file"},
+      {"p1", "BtAdd", folderAll, QFile::WriteOwner, "Cannot open file ",
+       "adding to a file that cannot be read"},
+  };
   FPrbl->MostraPrbl("q", "a");
-  const QString p1 = PrblsFile("p1.txt");
   QDir().mkpath(PrblsFile(""));
-  WriteBytes(p1.toStdString(), "old\r\n");
-  QFile::setPermissions(PrblsFile(""), QFile::ReadOwner | QFile::ExeOwner);
-  ExpectSaveDialog("p1");
-  ExpectChoice("BtMtx", p1);
-  ExpectMessage("Cannot create file " + p1);
-  Save();
-  QFile::setPermissions(PrblsFile(""), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  EXPECT_EQ(Bytes(p1), "old\r\n");
+  const QByteArray old = "Question:\r\nold\r\n\r\nAnswer:\r\nkept\r\n";
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    WriteBytes(PrblsFile("p1.txt").toStdString(), old.toStdString());
+    WriteBytes(PrblsFile("other.txt").toStdString(), "other\r\n");
+    QFile::setPermissions(PrblsFile("p1.txt"), c.file);
+    QFile::setPermissions(PrblsFile(""), c.folder);
+    const QString target = PrblsFile(QString(c.name) + ".txt");
+    {
+      PermissionsBind bind;
+      if (!bind.Holds()) GTEST_SKIP() << "cannot make permissions bind root here";
+      ExpectSaveDialog(c.name);
+      if (c.choice) ExpectChoice(c.choice, target);
+      ExpectMessage(c.message + target);
+      Save();
+    }
+    QFile::setPermissions(PrblsFile(""), folderAll);
+    QFile::setPermissions(PrblsFile("p1.txt"), readWrite);
+    EXPECT_EQ(Bytes(PrblsFile("p1.txt")), old);
+    EXPECT_EQ(Bytes(PrblsFile("other.txt")), "other\r\n");
+    EXPECT_EQ(QDir(PrblsFile("")).entryList(QDir::Files | QDir::Hidden).size(), 2);
+  }
 }
 
 TEST_F(ProblemWindowTest, FileExistsWindowOffersCancelFirst) {

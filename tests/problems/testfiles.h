@@ -4,7 +4,9 @@
 // bytes, and a way to make writing fail that holds for root too.
 
 #include <gtest/gtest.h>
+#include <linux/capability.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -75,6 +77,31 @@ class FileSizeLimit {
  private:
   rlimit old_{};
   void (*oldHandler_)(int) = nullptr;
+};
+
+// While it lives, permission bits bind this thread even when it runs as root: the
+// capabilities that let root pass them leave its effective set (they stay permitted and
+// come back at the end). Holds() is false when they could not be dropped.
+class PermissionsBind {
+ public:
+  PermissionsBind() {
+    if (syscall(SYS_capget, &header_, saved_) != 0) return;
+    __user_cap_data_struct bound[2] = {saved_[0], saved_[1]};
+    bound[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+    holds_ = syscall(SYS_capset, &header_, bound) == 0;
+  }
+  ~PermissionsBind() {
+    if (holds_) syscall(SYS_capset, &header_, saved_);
+  }
+  PermissionsBind(const PermissionsBind&) = delete;
+  PermissionsBind& operator=(const PermissionsBind&) = delete;
+
+  bool Holds() const { return holds_ || !RunningAsRoot(); }
+
+ private:
+  __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
+  __user_cap_data_struct saved_[2]{};
+  bool holds_ = false;
 };
 
 }  // namespace tessaro::test

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -115,6 +117,55 @@ TEST(WriteTools, FailureLeavesTheOldFile) {
   }
   EXPECT_EQ(FileBytes(path), "Old\r\nold\r\n\r\n\r\n");
   EXPECT_EQ(folder.Entries(), 1);
+}
+
+// Found while testing file faults: the new text took the place of a read-only file.
+TEST(WriteTools, LeavesAReadOnlyFileAsItIs) {
+  TempFolder folder;
+  const std::string path = folder.File("Tools.rel");
+  WriteBytes(path, "Old\r\nold\r\n\r\n\r\n");
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+  TToolTable table;
+  table.n = 1;
+  table.Tools[1] = {"New", "new", "", ""};
+  {
+    PermissionsBind bind;
+    if (!bind.Holds()) GTEST_SKIP() << "cannot make permissions bind root here";
+    EXPECT_FALSE(WriteTools(table, path));
+  }
+  EXPECT_EQ(FileBytes(path), "Old\r\nold\r\n\r\n\r\n");
+  EXPECT_EQ(folder.Entries(), 1);
+}
+
+// Any bytes at all: a mebibyte of noise, with line ends often enough to make many tools.
+TEST(ReadTools, RandomMebibyteGivesAtMostElevenToolsThatReadBack) {
+  for (unsigned seed : {1u, 2u, 3u}) {
+    SCOPED_TRACE(seed);
+    std::mt19937 random(seed);
+    std::string bytes(1 << 20, '\0');
+    for (char& b : bytes) {
+      const unsigned v = random();
+      b = v % 16 == 0 ? '\n' : v % 16 == 1 ? '\r' : static_cast<char>(v >> 8);
+    }
+    TempFolder folder;
+    WriteBytes(folder.File("Tools.rel"), bytes);
+    TToolTable table;
+    const int n = ReadTools(table, folder.File("Tools.rel"));
+    EXPECT_GE(n, 1);
+    EXPECT_LE(n, MaxTools);
+    for (int k = 1; k <= n; ++k) {
+      const TTool& t = table.Tools[k];
+      EXPECT_FALSE(t.Tit.empty());
+      // What the editor shows is what the file gets back.
+      TToolTable one;
+      one.n = 1;
+      one.Tools[1] = t;
+      ASSERT_TRUE(WriteTools(one, folder.File("back.rel")));
+      TToolTable back;
+      ASSERT_EQ(ReadTools(back, folder.File("back.rel")), 1);
+      EXPECT_EQ(back.Tools[1], t);
+    }
+  }
 }
 
 TEST(CopyText, KeepsWithinTheFieldAndOnOneLine) {
