@@ -98,6 +98,8 @@ TFP::TFP(QWidget* parent) : QMainWindow(parent) {
 
   auto* central = Named(new QWidget(this), "Client");
   auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(8, 6, 8, 6);
+  layout->setSpacing(4);
   layout->addWidget(BuildEntry(), 0, Qt::AlignLeft);
   // The list and the unary panel share every extra pixel half and half: equal minimum
   // widths and equal stretch keep them equally wide at any width.
@@ -230,6 +232,7 @@ QGroupBox* TFP::BuildUnary() {
   BtPrbl1->setEnabled(false);
 
   auto* grid = new QGridLayout(PUn);
+  grid->setVerticalSpacing(4);
   grid->setColumnStretch(1, 1);
   grid->addWidget(EtP1, 0, 0);
   grid->addWidget(IdPol, 0, 1);
@@ -293,29 +296,37 @@ QGroupBox* TFP::BuildBinary() {
     return box;
   };
 
+  // Two columns of results keep the window within the height of a small laptop screen:
+  // sum, difference and product at the left; quotient, remainder, hcd and LCM at the right.
   auto* grid = new QGridLayout(PBin);
-  grid->setColumnStretch(2, 1);
+  grid->setVerticalSpacing(4);
+  grid->setColumnStretch(1, 1);
+  grid->setColumnStretch(4, 1);
   grid->addWidget(L1, 0, 0, Qt::AlignRight);
-  grid->addWidget(IdP1, 0, 1, 1, 2);
+  grid->addWidget(IdP1, 0, 1, 1, 4);
   grid->addWidget(L2, 1, 0, Qt::AlignRight);
-  grid->addWidget(IdP2, 1, 1, 1, 2);
-  grid->addWidget(BtBin, 1, 3);
+  grid->addWidget(IdP2, 1, 1, 1, 4);
+  grid->addWidget(BtBin, 1, 5);
   grid->addWidget(EtS, 2, 0);
-  grid->addWidget(IdS, 2, 1, 1, 2);
+  grid->addWidget(IdS, 2, 1);
   grid->addWidget(EtD, 3, 0);
-  grid->addWidget(IdD, 3, 1, 1, 2);
+  grid->addWidget(IdD, 3, 1);
   grid->addWidget(EtM, 4, 0);
-  grid->addWidget(IdM, 4, 1, 1, 2);
-  grid->addWidget(EtQ, 5, 0);
-  grid->addWidget(EQ, 5, 1);
-  grid->addWidget(IdQ, 5, 2);
-  grid->addWidget(ER, 6, 1);
-  grid->addWidget(IdR, 6, 2);
-  grid->addLayout(bracketed("hcd", EtMCD, "EtMCD", "Highest Common Divisor of..."), 7, 0);
-  grid->addWidget(IdMCD, 7, 1, 1, 2);
-  grid->addLayout(bracketed("LCM", EtMCM, "EtMCM", "Lowest Common Multiple of..."), 8, 0);
-  grid->addWidget(IdMCM, 8, 1, 1, 2);
-  grid->addWidget(BtPrbl2, 8, 3);
+  grid->addWidget(IdM, 4, 1);
+  auto* division = new QHBoxLayout;
+  division->setSpacing(6);
+  division->addWidget(EtQ);
+  division->addWidget(EQ);
+  grid->addLayout(division, 2, 3, Qt::AlignRight);
+  grid->addWidget(IdQ, 2, 4);
+  grid->addWidget(ER, 3, 3, Qt::AlignRight);
+  grid->addWidget(IdR, 3, 4);
+  grid->addLayout(bracketed("hcd", EtMCD, "EtMCD", "Highest Common Divisor of..."), 4, 3);
+  grid->addWidget(IdMCD, 4, 4);
+  grid->addLayout(bracketed("LCM", EtMCM, "EtMCM", "Lowest Common Multiple of..."), 5, 3);
+  grid->addWidget(IdMCM, 5, 4);
+  grid->addWidget(BtPrbl2, 5, 5);
+  grid->setColumnMinimumWidth(2, 12);
   return PBin;
 }
 
