@@ -2,6 +2,7 @@
 
 // The computations behind the Fractions window: entering a fraction into the list, the
 // four binary operations as cell texts and the combined operation's value text.
+#include "numbers/failuretexts.h"
 #include "numbers/numbers.h"
 
 #include <array>
@@ -15,9 +16,6 @@ namespace tessaro {
 
 // The fraction list holds this many items, named a to v.
 inline constexpr std::size_t MaxFractions = 22;
-
-// What a failed binary operation shows in its cell.
-inline constexpr std::string_view NotCalculable = "Not calculable";
 
 enum class FractionEntry { Added, ZeroDenominator, AlreadyListed, ListFull };
 

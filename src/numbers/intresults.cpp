@@ -28,7 +28,7 @@ bool HcdFits(std::int32_t a, std::int32_t b) {
 std::string PowerText(std::int32_t n, std::int32_t k) {
   if (n == 0) return "0";
   const std::int32_t p = PowOk(n, k);
-  return p == 0 ? "Not calculable" : std::to_string(p);
+  return p == 0 ? std::string(NotCalculable) : std::to_string(p);
 }
 
 std::string FactorialText(std::int32_t n) {

@@ -1,12 +1,12 @@
 #include "polynomials/polpanel.h"
 
+#include "numbers/failuretexts.h"
 #include "polynomials/coefficient.h"
 
 namespace tessaro {
 
 namespace {
 
-constexpr std::string_view NotCalculable = "Not calculable";
 constexpr std::string_view CoefficientOverflow = "Some coefficient > Long_Max";
 constexpr std::string_view DegreeAbove9 = "Degree of result >9";
 constexpr std::string_view HcdLcmOverflow = "Not calculable (long integer overflow).";
