@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "problems/problemfile.h"
-#include "problems/textfile.h"
+#include "textfile/textfile.h"
 #include "scratch.h"
 
 using namespace tessaro;

@@ -2,16 +2,10 @@
 // Usage: tessaro_screenshots <output folder> [--dark]   (run on the offscreen platform)
 // --dark renders them on a dark desktop palette; QT_SCALE_FACTOR=2 renders them at 200 %.
 
-#include "app/aboutbox.h"
-#include "app/keyboard.h"
-#include "app/mainwindow.h"
+#include "ui/keyboard.h"
 #include "app/startup.h"
-#include "app/ui.h"
-#include "problems/fileexistsdialog.h"
-#include "problems/problemwindow.h"
-#include "themes/fractionswindow.h"
-#include "themes/polynomialswindow.h"
-#include "tools/toolseditor.h"
+#include "ui/ui.h"
+#include "toolswindow/toolseditor.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -28,6 +22,7 @@
 #include <QtTest/QTest>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -42,6 +37,14 @@ bool Save(QWidget* window, const QDir& folder, const QString& name) {
   }
   std::printf("%s\n", qPrintable(path));
   return true;
+}
+
+// A window of the run by its object name.
+QWidget* Window(const char* name) {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->objectName() == QString::fromUtf8(name)) return w;
+  std::fprintf(stderr, "no window %s\n", name);
+  std::exit(1);
 }
 
 QWidget* Control(QWidget* window, const char* name) {
@@ -184,9 +187,9 @@ int main(int argc, char* argv[]) {
 
   using namespace tessaro;
   StartUp();
-  bool ok = Save(FMI, folder, QStringLiteral("main-window"));
+  bool ok = Save(Window("FMI"), folder, QStringLiteral("main-window"));
 
-  Press(FMI, "BtInt");
+  Press(Window("FMI"), "BtInt");
   QWidget* integers = nullptr;
   for (QWidget* w : QApplication::topLevelWidgets())
     if (w->objectName() == QStringLiteral("FAritm")) integers = w;
@@ -196,32 +199,31 @@ int main(int argc, char* argv[]) {
     integers->hide();
   }
 
-  FFracc->show();
-  FillFractions(FFracc);
-  ok = Save(FFracc, folder, QStringLiteral("fractions")) && ok;
+  Window("FFracc")->show();
+  FillFractions(Window("FFracc"));
+  ok = Save(Window("FFracc"), folder, QStringLiteral("fractions")) && ok;
 
   // The Problem window with what the Fractions window's "All" makes of it.
-  Trigger(FFracc, "OpAll");
-  FFracc->hide();
-  FPrbl->resize(FPrbl->minimumSize().expandedTo(QSize(460, 400)));
-  ok = Save(FPrbl, folder, QStringLiteral("problem-window")) && ok;
-  FPrbl->hide();
+  Trigger(Window("FFracc"), "OpAll");
+  Window("FFracc")->hide();
+  Window("FPrbl")->resize(Window("FPrbl")->minimumSize().expandedTo(QSize(460, 400)));
+  ok = Save(Window("FPrbl"), folder, QStringLiteral("problem-window")) && ok;
+  Window("FPrbl")->hide();
 
-  FP->show();
-  FillPolynomials(FP);
-  ok = Save(FP, folder, QStringLiteral("polynomials")) && ok;
-  FP->hide();
+  Window("FP")->show();
+  FillPolynomials(Window("FP"));
+  ok = Save(Window("FP"), folder, QStringLiteral("polynomials")) && ok;
+  Window("FP")->hide();
 
   // A fixed, ordinary name: the working folder's own would change at every run.
-  FOps->findChild<QLabel*>(QStringLiteral("EtF"))
+  Window("FOps")->findChild<QLabel*>(QStringLiteral("EtF"))
       ->setText(QStringLiteral("/home/teacher/Prbls/p1.txt"));
-  ok = Save(FOps, folder, QStringLiteral("file-exists")) && ok;
-  FOps->hide();
+  ok = Save(Window("FOps"), folder, QStringLiteral("file-exists")) && ok;
+  Window("FOps")->hide();
 
-  FAbout->ShowAbout(QStringLiteral("TESSARO"), QStringLiteral("Mathematics of rational numbers"),
-                    QStringLiteral("2020"), QStringLiteral("1"));
-  ok = Save(FAbout, folder, QStringLiteral("about")) && ok;
-  FAbout->hide();
+  Trigger(Window("FMI"), "About1");
+  ok = Save(Window("FAbout"), folder, QStringLiteral("about")) && ok;
+  Window("FAbout")->hide();
 
   TFTools editor;
   editor.show();

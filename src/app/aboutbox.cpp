@@ -1,7 +1,7 @@
 #include "app/aboutbox.h"
 
-#include "app/ui.h"
-#include "app/widgets.h"
+#include "ui/ui.h"
+#include "ui/widgets.h"
 
 #include <QLabel>
 

@@ -1,6 +1,5 @@
-#include "app/mainwindow.h"
 #include "app/startup.h"
-#include "app/ui.h"
+#include "ui/ui.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -30,7 +29,7 @@ int main(int argc, char* argv[]) {
   QApplication::setWindowIcon(tessaro::AppIcon());
   try {
     StartUp();
-    tessaro::FMI->show();
+    tessaro::MainWindow()->show();
     QApplication::exec();
   } catch (const std::exception& e) {
     QMessageBox::critical(nullptr, tessaro::AppTitle, QString::fromLocal8Bit(e.what()));

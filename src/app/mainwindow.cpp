@@ -1,15 +1,11 @@
 #include "app/mainwindow.h"
 
 #include "app/aboutbox.h"
-#include "app/keyboard.h"
-#include "app/startup.h"
-#include "app/ui.h"
-#include "app/widgets.h"
-#include "themes/fractionswindow.h"
-#include "themes/integerswindow.h"
-#include "themes/polynomialswindow.h"
-#include "tools/toolseditor.h"
-#include "tools/toolsmenu.h"
+#include "ui/keyboard.h"
+#include "ui/ui.h"
+#include "ui/widgets.h"
+#include "toolswindow/toolseditor.h"
+#include "toolswindow/toolsmenu.h"
 
 #include <QAction>
 #include <QApplication>
@@ -128,35 +124,33 @@ TFMI::TFMI(QWidget* parent) : QMainWindow(parent) {
   SetDesignedSize(this, {298, 263});
 }
 
-void TFMI::BtIntClick() {
-  auto* window = new TFAritm();
-  Adopt(window);
+namespace {
+void ShowInFront(QWidget* window) {
+  if (!window) return;
   window->show();
   window->raise();
   window->activateWindow();
 }
+}  // namespace
 
-void TFMI::BtFracClick() {
-  FFracc->show();
-  FFracc->raise();
-  FFracc->activateWindow();
+void TFMI::BtIntClick() {
+  if (links_.NewIntegers) ShowInFront(links_.NewIntegers());
 }
 
-void TFMI::BtPolClick() {
-  FP->show();
-  FP->raise();
-  FP->activateWindow();
-}
+void TFMI::BtFracClick() { ShowInFront(links_.Fractions); }
+
+void TFMI::BtPolClick() { ShowInFront(links_.Polynomials); }
 
 void TFMI::OpEdToolsClick() {
   auto* editor = new TFTools();
-  Adopt(editor);
+  if (links_.Adopt) links_.Adopt(editor);
   editor->exec();
   RebuildToolItems();
 }
 
 void TFMI::About1Click() {
-  FAbout->ShowAbout(QStringLiteral("TESSARO"), QStringLiteral("Mathematics of rational numbers"),
+  if (!links_.About) return;
+  links_.About->ShowAbout(QStringLiteral("TESSARO"), QStringLiteral("Mathematics of rational numbers"),
                     QStringLiteral("2020"), QStringLiteral("1"));
 }
 

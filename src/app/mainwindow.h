@@ -2,11 +2,24 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 class QAction;
 class QMenu;
 class QPushButton;
 
 namespace tessaro {
+
+class TFAbout;
+
+// What the main window's commands open; the start-up hands them over once every window exists.
+struct MainWindowLinks {
+  std::function<QWidget*()> NewIntegers;  // makes another Integers window, kept for the run
+  QWidget* Fractions = nullptr;
+  QWidget* Polynomials = nullptr;
+  TFAbout* About = nullptr;
+  std::function<void(QWidget*)> Adopt;  // keeps a window made later (a tools editor) for the run
+};
 
 // The main window "Maths of rational numbers": opens the themes, the tools and the About box.
 class TFMI : public QMainWindow {
@@ -15,6 +28,7 @@ class TFMI : public QMainWindow {
  public:
   explicit TFMI(QWidget* parent = nullptr);
 
+  void SetLinks(MainWindowLinks links) { links_ = std::move(links); }
   QMenu* ToolsMenu() const { return OpTools; }
 
   void BtIntClick();
@@ -36,6 +50,7 @@ class TFMI : public QMainWindow {
   QMenu* OpTems = nullptr;
   QMenu* OpTools = nullptr;
   bool shown_ = false;
+  MainWindowLinks links_;
 };
 
 }  // namespace tessaro

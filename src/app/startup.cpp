@@ -1,62 +1,97 @@
 #include "app/startup.h"
 
 #include "app/aboutbox.h"
-#include "app/keyboard.h"
 #include "app/mainwindow.h"
-#include "problems/fileexistsdialog.h"
-#include "problems/problemwindow.h"
+#include "problemwindow/fileexistsdialog.h"
+#include "problemwindow/problemwindow.h"
 #include "themes/fractionswindow.h"
+#include "themes/integerswindow.h"
 #include "themes/polynomialswindow.h"
+#include "ui/keyboard.h"
 
+#include <QApplication>
 #include <QPointer>
 
 #include <vector>
 
 namespace tessaro {
 
-TFMI* FMI = nullptr;
-TFPrbl* FPrbl = nullptr;
-TFFracc* FFracc = nullptr;
-TFP* FP = nullptr;
-TFOps* FOps = nullptr;
-TFAbout* FAbout = nullptr;
-
 namespace {
-std::vector<QPointer<QWidget>>& Adopted() {
-  static std::vector<QPointer<QWidget>> windows;
-  return windows;
+
+// The run: its windows, owned here and destroyed together. It hangs on the application
+// object, so no window is reached through a global.
+class Program : public QObject {
+ public:
+  Program() : QObject(qApp) {
+    setObjectName(QStringLiteral("TessaroRun"));
+    main_ = new TFMI();
+    problem_ = new TFPrbl();
+    const ShowProblem show = [problem = problem_](const TPrbl& p) {
+      problem->MostraPrbl(QString::fromStdString(p.Enun), QString::fromStdString(p.Resp));
+    };
+    fractions_ = new TFFracc(show);
+    polynomials_ = new TFP(show);
+    fileExists_ = new TFOps();
+    about_ = new TFAbout();
+    problem_->UseFileExistsDialog(fileExists_);
+
+    MainWindowLinks links;
+    links.NewIntegers = [this, show] {
+      auto* window = new TFAritm(show);
+      Adopt(window);
+      return window;
+    };
+    links.Fractions = fractions_;
+    links.Polynomials = polynomials_;
+    links.About = about_;
+    links.Adopt = [this](QWidget* window) { Adopt(window); };
+    main_->SetLinks(links);
+  }
+
+  ~Program() override {
+    for (auto it = adopted_.rbegin(); it != adopted_.rend(); ++it) delete it->data();
+    delete about_;
+    delete fileExists_;
+    delete polynomials_;
+    delete fractions_;
+    delete problem_;
+    delete main_;
+  }
+
+  QWidget* Main() const { return main_; }
+
+ private:
+  void Adopt(QWidget* window) { adopted_.emplace_back(window); }
+
+  TFMI* main_ = nullptr;
+  TFPrbl* problem_ = nullptr;
+  TFFracc* fractions_ = nullptr;
+  TFP* polynomials_ = nullptr;
+  TFOps* fileExists_ = nullptr;
+  TFAbout* about_ = nullptr;
+  // Windows made later, kept for the run: closing one only hides it.
+  std::vector<QPointer<QWidget>> adopted_;
+};
+
+Program* Run() {
+  return qApp ? qApp->findChild<Program*>(QStringLiteral("TessaroRun"),
+                                          Qt::FindDirectChildrenOnly)
+              : nullptr;
 }
 
-template <class T>
-void Destroy(T*& window) {
-  delete window;
-  window = nullptr;
-}
 }  // namespace
 
-void Adopt(QWidget* window) { Adopted().emplace_back(window); }
-
-void ShutDown() {
-  for (auto it = Adopted().rbegin(); it != Adopted().rend(); ++it) delete it->data();
-  Adopted().clear();
-  Destroy(FAbout);
-  Destroy(FOps);
-  Destroy(FP);
-  Destroy(FFracc);
-  Destroy(FPrbl);
-  Destroy(FMI);
+QWidget* MainWindow() {
+  Program* run = Run();
+  return run ? run->Main() : nullptr;
 }
+
+void ShutDown() { delete Run(); }
 
 }  // namespace tessaro
 
 void StartUp() {
-  using namespace tessaro;
-  ShutDown();
-  UseKeyboardStyle();
-  FMI = new TFMI();
-  FPrbl = new TFPrbl();
-  FFracc = new TFFracc();
-  FP = new TFP();
-  FOps = new TFOps();
-  FAbout = new TFAbout();
+  tessaro::ShutDown();
+  tessaro::UseKeyboardStyle();
+  new tessaro::Program();
 }

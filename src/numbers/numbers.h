@@ -3,9 +3,7 @@
 // Checked long integers, rationals and the rational evaluator.
 #include "numbers/basetext.h"
 #include "numbers/conversionerror.h"
-#include "numbers/failuretexts.h"
 #include "numbers/floattext.h"
-#include "numbers/intresults.h"
 #include "numbers/letters.h"
 #include "numbers/longint.h"
 #include "numbers/random.h"

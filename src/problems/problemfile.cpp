@@ -1,6 +1,6 @@
 #include "problems/problemfile.h"
 
-#include "problems/textfile.h"
+#include "textfile/textfile.h"
 
 namespace tessaro {
 

@@ -1,12 +1,10 @@
 #include "themes/fractionswindow.h"
 
-#include "app/keyboard.h"
-#include "app/startup.h"
-#include "app/ui.h"
-#include "app/widgets.h"
-#include "numbers/fractionpanel.h"
+#include "ui/keyboard.h"
+#include "ui/ui.h"
+#include "ui/widgets.h"
+#include "panels/fractionpanel.h"
 #include "numbers/letters.h"
-#include "problems/problemwindow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -57,7 +55,8 @@ QComboBox* Operand(const char* name, QWidget* parent) {
 
 }  // namespace
 
-TFFracc::TFFracc(QWidget* parent) : QMainWindow(parent) {
+TFFracc::TFFracc(ShowProblem showProblem, QWidget* parent)
+    : QMainWindow(parent), showProblem_(std::move(showProblem)) {
   setObjectName(QStringLiteral("FFracc"));
   setWindowTitle(QStringLiteral("Fractions"));
   setWindowIcon(Icon(QStringLiteral("fractions")));
@@ -284,14 +283,14 @@ void TFFracc::Connect() {
             EtOC->clear();
             IdROC->clear();
           }));
-  const auto binary = Guarded([this] { ShowProblem(FractionProblemMode::Binary); });
-  const auto combined = Guarded([this] { ShowProblem(FractionProblemMode::Combined); });
+  const auto binary = Guarded([this] { ProblemCommand(FractionProblemMode::Binary); });
+  const auto combined = Guarded([this] { ProblemCommand(FractionProblemMode::Combined); });
   connect(BtPr2, &QToolButton::clicked, this, binary);
   connect(OpBin, &QAction::triggered, this, binary);
   connect(BtPrC, &QToolButton::clicked, this, combined);
   connect(OpCmb, &QAction::triggered, this, combined);
   connect(OpAll, &QAction::triggered, this,
-          Guarded([this] { ShowProblem(FractionProblemMode::All); }));
+          Guarded([this] { ProblemCommand(FractionProblemMode::All); }));
 }
 
 void TFFracc::showEvent(QShowEvent* event) {
@@ -451,9 +450,9 @@ FractionTexts TFFracc::ShownTexts() const {
 
 void TFFracc::FesPrbl(FractionProblemMode mode) { Prbl_ = FractionProblem(ShownTexts(), mode); }
 
-void TFFracc::ShowProblem(FractionProblemMode mode) {
+void TFFracc::ProblemCommand(FractionProblemMode mode) {
   FesPrbl(mode);
-  FPrbl->MostraPrbl(FromStd(Prbl_.Enun), FromStd(Prbl_.Resp));
+  if (showProblem_) showProblem_(Prbl_);
 }
 
 }  // namespace tessaro

@@ -30,7 +30,7 @@ class TFFracc : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit TFFracc(QWidget* parent = nullptr);
+  explicit TFFracc(ShowProblem showProblem, QWidget* parent = nullptr);
 
   // The last problem built by a problem command.
   const TPrbl& Prbl() const { return Prbl_; }
@@ -60,7 +60,7 @@ class TFFracc : public QMainWindow {
   std::vector<std::string> ShownList() const;
   FractionTexts ShownTexts() const;
   void FesPrbl(FractionProblemMode mode);
-  void ShowProblem(FractionProblemMode mode);
+  void ProblemCommand(FractionProblemMode mode);
 
   // PData
   QLineEdit* IdN = nullptr;
@@ -101,6 +101,7 @@ class TFFracc : public QMainWindow {
   int Sel = -1;               // selected item, -1 when none
   std::string TxtOC;          // the expression as typed at the last evaluation
   TPrbl Prbl_;
+  ShowProblem showProblem_;
 };
 
 }  // namespace tessaro

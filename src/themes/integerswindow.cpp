@@ -1,13 +1,11 @@
 #include "themes/integerswindow.h"
 
-#include "app/keyboard.h"
-#include "app/startup.h"
-#include "app/ui.h"
-#include "app/widgets.h"
-#include "numbers/intresults.h"
+#include "ui/keyboard.h"
+#include "ui/ui.h"
+#include "ui/widgets.h"
+#include "panels/integerpanel.h"
 #include "numbers/numbers.h"
 #include "problems/integerproblems.h"
-#include "problems/problemwindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -243,7 +241,8 @@ void FillCombo(QComboBox* combo, const QStringList& items) {
 
 }  // namespace
 
-TFAritm::TFAritm(QWidget* parent) : QMainWindow(parent) {
+TFAritm::TFAritm(ShowProblem showProblem, QWidget* parent)
+    : QMainWindow(parent), showProblem_(std::move(showProblem)) {
   setObjectName(QStringLiteral("FAritm"));
   setWindowTitle(QStringLiteral("Arithmetic of integers"));
   setWindowIcon(Icon(QStringLiteral("integers")));
@@ -1047,7 +1046,7 @@ void TFAritm::FesPrbl(int kind) {
 void TFAritm::ProblemCommand(int kind) {
   FesPrbl(kind);
   const TPrbl& p = Shared().Prbl;
-  FPrbl->MostraPrbl(FromStd(p.Enun), FromStd(p.Resp));
+  if (showProblem_) showProblem_(p);
 }
 
 }  // namespace tessaro

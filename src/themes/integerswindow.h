@@ -1,5 +1,7 @@
 #pragma once
 
+#include "problems/problem.h"
+
 #include <QMainWindow>
 
 #include <cstdint>
@@ -24,7 +26,7 @@ class TFAritm : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit TFAritm(QWidget* parent = nullptr);
+  explicit TFAritm(ShowProblem showProblem, QWidget* parent = nullptr);
   ~TFAritm() override;
 
  protected:
@@ -147,6 +149,7 @@ class TFAritm : public QMainWindow {
 
   // Set while the window copies a selection from one list box to the other.
   bool syncing_ = false;
+  ShowProblem showProblem_;
 };
 
 }  // namespace tessaro

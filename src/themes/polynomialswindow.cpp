@@ -1,11 +1,9 @@
 #include "themes/polynomialswindow.h"
 
-#include "app/keyboard.h"
-#include "app/startup.h"
-#include "app/ui.h"
-#include "app/widgets.h"
-#include "polynomials/polpanel.h"
-#include "problems/problemwindow.h"
+#include "ui/keyboard.h"
+#include "ui/ui.h"
+#include "ui/widgets.h"
+#include "panels/polynomialpanel.h"
 
 #include <QAction>
 #include <QEvent>
@@ -90,7 +88,8 @@ QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<q
 
 }  // namespace
 
-TFP::TFP(QWidget* parent) : QMainWindow(parent) {
+TFP::TFP(ShowProblem showProblem, QWidget* parent)
+    : QMainWindow(parent), showProblem_(std::move(showProblem)) {
   setObjectName(QStringLiteral("FP"));
   setWindowTitle(QStringLiteral("Polynomials of rational coefficients"));
   setWindowIcon(Icon(QStringLiteral("polynomials")));
@@ -694,15 +693,15 @@ PolShown TFP::Shown() const {
   return s;
 }
 
-void TFP::ShowProblem(const TPrbl& problem) {
+void TFP::PutProblem(const TPrbl& problem) {
   Prbl = problem;
-  FPrbl->MostraPrbl(FromStd(Prbl.Enun), FromStd(Prbl.Resp));
+  if (showProblem_) showProblem_(Prbl);
 }
 
-void TFP::FesPrbl1() { ShowProblem(PolButtonProblem(PolProblemKind::Unary, Shown(), Prbl)); }
-void TFP::FesPrbl2() { ShowProblem(PolButtonProblem(PolProblemKind::Binary, Shown(), Prbl)); }
-void TFP::FesPrblC() { ShowProblem(PolButtonProblem(PolProblemKind::Combined, Shown(), Prbl)); }
-void TFP::FesPrbl(PolProblemKind kind) { ShowProblem(PolMenuProblem(kind, Shown())); }
+void TFP::FesPrbl1() { PutProblem(PolButtonProblem(PolProblemKind::Unary, Shown(), Prbl)); }
+void TFP::FesPrbl2() { PutProblem(PolButtonProblem(PolProblemKind::Binary, Shown(), Prbl)); }
+void TFP::FesPrblC() { PutProblem(PolButtonProblem(PolProblemKind::Combined, Shown(), Prbl)); }
+void TFP::FesPrbl(PolProblemKind kind) { PutProblem(PolMenuProblem(kind, Shown())); }
 
 // "All" needs the unary, binary and combined results all produced.
 void TFP::SetOpAll() {

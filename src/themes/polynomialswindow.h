@@ -26,7 +26,7 @@ class TFP : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit TFP(QWidget* parent = nullptr);
+  explicit TFP(ShowProblem showProblem, QWidget* parent = nullptr);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -77,7 +77,7 @@ class TFP : public QMainWindow {
 
   // Problems.
   PolShown Shown() const;
-  void ShowProblem(const TPrbl& problem);
+  void PutProblem(const TPrbl& problem);
   void FesPrbl1();
   void FesPrbl2();
   void FesPrblC();
@@ -92,6 +92,7 @@ class TFP : public QMainWindow {
   bool binaryDone = false;
   bool combinedDone = false;
   TPrbl Prbl;  // the last problem built here
+  tessaro::ShowProblem showProblem_;
 
   // Controls.
   QTableWidget* LCoefs = nullptr;

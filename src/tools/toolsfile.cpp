@@ -1,6 +1,6 @@
 #include "tools/toolsfile.h"
 
-#include "problems/textfile.h"
+#include "textfile/textfile.h"
 
 #include <fstream>
 #include <istream>

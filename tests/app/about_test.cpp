@@ -1,8 +1,6 @@
 #include "harness/harness.h"
 
-#include "app/aboutbox.h"
-#include "app/mainwindow.h"
-#include "app/startup.h"
+#include "harness/windows.h"
 
 #include <QLabel>
 
@@ -12,8 +10,8 @@ namespace {
 using AboutTest = AppTest;
 
 TEST_F(AboutTest, AboutTwiceShowsOneBoxWithTheSameTextsAndPlaces) {
-  FMI->show();
-  Trigger(FindAction(FMI, "About1"));
+  MainWin()->show();
+  Trigger(FindAction(MainWin(), "About1"));
   QWidget* about = FindWindow("FAbout");
   ASSERT_TRUE(about->isVisible());
   EXPECT_EQ(about->windowTitle(), "About TESSARO");
@@ -24,7 +22,7 @@ TEST_F(AboutTest, AboutTwiceShowsOneBoxWithTheSameTextsAndPlaces) {
   const QPoint title = Find(about, "Tit")->pos();
   const QPoint version = Find(about, "EtV")->pos();
 
-  Trigger(FindAction(FMI, "About1"));
+  Trigger(FindAction(MainWin(), "About1"));
   EXPECT_EQ(FindWindows("FAbout").size(), 1);
   EXPECT_EQ(TextOf(about, "Tit"), "TESSARO");
   EXPECT_EQ(Find(about, "Tit")->pos(), title);
@@ -35,18 +33,18 @@ TEST_F(AboutTest, AboutTwiceShowsOneBoxWithTheSameTextsAndPlaces) {
 }
 
 TEST_F(AboutTest, TitleStaysCentredAndTheVersionFollowsIt) {
-  FAbout->ShowAbout("TESSARO", "d", "2020", "1");
-  auto* tit = Find<QLabel>(FAbout, "Tit");
-  auto* version = Find<QLabel>(FAbout, "EtV");
+  AboutWin()->ShowAbout("TESSARO", "d", "2020", "1");
+  auto* tit = Find<QLabel>(AboutWin(), "Tit");
+  auto* version = Find<QLabel>(AboutWin(), "EtV");
   const int shortLeft = tit->x();
   const int shortVersion = version->x();
-  EXPECT_EQ(shortLeft, (FAbout->width() - 12 - tit->width()) / 2);
+  EXPECT_EQ(shortLeft, (AboutWin()->width() - 12 - tit->width()) / 2);
   EXPECT_EQ(version->x(), tit->x() + tit->width() + 12);
 
-  FAbout->ShowAbout("TESSARO LONGER", "d", "2020", "1");
+  AboutWin()->ShowAbout("TESSARO LONGER", "d", "2020", "1");
   EXPECT_LT(tit->x(), shortLeft);
   EXPECT_GT(version->x(), shortVersion);
-  EXPECT_EQ(tit->x(), (FAbout->width() - 12 - tit->width()) / 2);
+  EXPECT_EQ(tit->x(), (AboutWin()->width() - 12 - tit->width()) / 2);
   EXPECT_EQ(version->x(), tit->x() + tit->width() + 12);
 }
 

@@ -1,7 +1,6 @@
 #include "harness/harness.h"
 
-#include "app/mainwindow.h"
-#include "app/startup.h"
+#include "harness/windows.h"
 #include "numbers/conversionerror.h"
 
 #include <QApplication>
@@ -52,12 +51,12 @@ TEST(StartUpOrder, CreatesTheSixWindowsHiddenInOrder) {
 }
 
 TEST_F(StartUpTest, MainWindowShowsItsCommandsWithTheirCaptions) {
-  FMI->show();
+  MainWin()->show();
   const QList<std::pair<QString, QString>> buttons = {
       {"BtInt", "Integers    "}, {"BtFrac", "Fractions   "}, {"BtPol", "Polynomials"}};
-  for (const auto& [name, caption] : buttons) EXPECT_EQ(TextOf(FMI, name), caption) << name.toStdString();
+  for (const auto& [name, caption] : buttons) EXPECT_EQ(TextOf(MainWin(), name), caption) << name.toStdString();
 
-  QMenu* tools = Find<QMenu>(FMI, "OpTools");
+  QMenu* tools = Find<QMenu>(MainWin(), "OpTools");
   ASSERT_NE(tools, nullptr);
   // Without Tools.rel the menu holds "Edit tools" and the separator only.
   const QList<QAction*> items = tools->actions();
@@ -65,13 +64,13 @@ TEST_F(StartUpTest, MainWindowShowsItsCommandsWithTheirCaptions) {
   EXPECT_EQ(items[0]->objectName(), "OpEdTools");
   EXPECT_EQ(items[0]->text(), "Edit tools");
   EXPECT_TRUE(items[1]->isSeparator());
-  for (const char* name : {"Ints", "Fracs", "Pols", "About1"}) EXPECT_NE(FindAction(FMI, name), nullptr);
+  for (const char* name : {"Ints", "Fracs", "Pols", "About1"}) EXPECT_NE(FindAction(MainWin(), name), nullptr);
 }
 
 TEST_F(StartUpTest, EveryIntegersCommandOpensAnotherWindow) {
-  FMI->show();
-  Click(Find(FMI, "BtInt"));
-  Trigger(FindAction(FMI, "Ints"));
+  MainWin()->show();
+  Click(Find(MainWin(), "BtInt"));
+  Trigger(FindAction(MainWin(), "Ints"));
   const QList<QWidget*> windows = FindWindows("FAritm");
   ASSERT_EQ(windows.size(), 2);
   EXPECT_NE(windows[0], windows[1]);
@@ -82,30 +81,30 @@ TEST_F(StartUpTest, EveryIntegersCommandOpensAnotherWindow) {
 }
 
 TEST_F(StartUpTest, ClosingAThemeHidesItAndTheCommandShowsTheSameWindow) {
-  FMI->show();
-  Click(Find(FMI, "BtFrac"));
+  MainWin()->show();
+  Click(Find(MainWin(), "BtFrac"));
   QWidget* fractions = FindWindow("FFracc");
   ASSERT_TRUE(fractions->isVisible());
   fractions->close();
   EXPECT_FALSE(fractions->isVisible());
-  Trigger(FindAction(FMI, "Fracs"));
+  Trigger(FindAction(MainWin(), "Fracs"));
   EXPECT_EQ(FindWindow("FFracc"), fractions);
   EXPECT_TRUE(fractions->isVisible());
 
-  Click(Find(FMI, "BtPol"));
+  Click(Find(MainWin(), "BtPol"));
   EXPECT_TRUE(FindWindow("FP")->isVisible());
 }
 
 TEST_F(StartUpTest, ClosingTheMainWindowEndsTheEventLoopWithOtherWindowsOpen) {
-  FMI->show();
-  Click(Find(FMI, "BtFrac"));
-  Click(Find(FMI, "BtInt"));
-  EXPECT_EQ(RunEventLoop([] { FMI->close(); }), 0);
+  MainWin()->show();
+  Click(Find(MainWin(), "BtFrac"));
+  Click(Find(MainWin(), "BtInt"));
+  EXPECT_EQ(RunEventLoop([] { MainWin()->close(); }), 0);
   EXPECT_TRUE(FindWindow("FFracc")->isVisible());
 }
 
 TEST_F(StartUpTest, ConversionErrorInAHandlerIsShownOnceAndTheProgramGoesOn) {
-  FMI->show();
+  MainWin()->show();
   QPushButton button("Read");
   int runs = 0;
   QObject::connect(&button, &QPushButton::clicked, Guarded([&] {
@@ -118,7 +117,7 @@ TEST_F(StartUpTest, ConversionErrorInAHandlerIsShownOnceAndTheProgramGoesOn) {
   EXPECT_EQ(runs, 1);
   EXPECT_EQ(SeenMessages().size(), 1u);
   // The program still answers.
-  Click(Find(FMI, "BtFrac"));
+  Click(Find(MainWin(), "BtFrac"));
   EXPECT_TRUE(FindWindow("FFracc")->isVisible());
 }
 

@@ -2,7 +2,7 @@
 
 // Widget tests drive the real windows by their object names, on the offscreen platform.
 
-#include "app/ui.h"
+#include "ui/ui.h"
 
 #include <QAction>
 #include <QDialog>

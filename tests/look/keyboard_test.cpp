@@ -1,13 +1,7 @@
 #include "harness/harness.h"
 
-#include "app/aboutbox.h"
-#include "app/mainwindow.h"
-#include "app/startup.h"
-#include "problems/fileexistsdialog.h"
-#include "problems/problemwindow.h"
-#include "themes/fractionswindow.h"
-#include "themes/polynomialswindow.h"
-#include "tools/toolseditor.h"
+#include "harness/windows.h"
+#include "toolswindow/toolseditor.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -59,29 +53,29 @@ QByteArray Bytes(const QString& path) {
 QMenu* OpenMenu() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
 
 TEST_F(KeyboardTest, TabFollowsTheDesignedOrderInEveryWindow) {
-  FMI->show();
-  Click(Find(FMI, "BtInt"));
+  MainWin()->show();
+  Click(Find(MainWin(), "BtInt"));
   TFTools editor;
   const struct {
     QWidget* window;
     QStringList order;
   } windows[] = {
-      {FMI, {"BtInt", "BtFrac", "BtPol"}},
+      {MainWin(), {"BtInt", "BtFrac", "BtPol"}},
       {&editor,
        {"LT", "IdTit", "IdFtx", "IdDir", "IdPars", "BtInc", "BtOK", "BtSurt", "BtNou", "BtBrr",
         "BtUp", "BtDwn"}},
-      {FAbout, {"BtOk", "EdMail", "EdW"}},
-      {FOps, {"BtEsc", "BtMtx", "BtAdd"}},
-      {FPrbl, {"IdE", "IdR", "BtGrd"}},
+      {AboutWin(), {"BtOk", "EdMail", "EdW"}},
+      {FileExistsWin(), {"BtEsc", "BtMtx", "BtAdd"}},
+      {ProblemWin(), {"IdE", "IdR", "BtGrd"}},
       // The theme windows: panel by panel, top to bottom, left to right within each.
       {FindWindow("FAritm"),
        {"IdN", "Ok1", "BtL", "Lexp", "BtPrbl1", "IdHex", "IdBin", "IdOct", "IdBX", "IdX",
         "IdA", "IdB", "BtRnd", "OkOps", "Idpq", "BtPrbl2", "IdOC", "OkOC", "Idp", "BtPrblOC",
         "BtRndL", "LL", "LN", "BtUnSel", "BtRstL", "BtBrrL", "BtPrblN"}},
-      {FFracc,
+      {FractionsWin(),
        {"IdN", "IdD", "BtOk", "BtRnd", "Id1", "IdS", "OpS", "LA", "LB", "Ok2", "BtPr2",
         "TOpsBin", "IdOC", "OkOC", "IdROC", "BtPrC", "LF", "BtBrr", "BtRst"}},
-      {FP,
+      {PolynomialsWin(),
        {"LCoefs", "BtOk", "BtRnd", "BtRst", "FllDwn", "LPols", "BtBrr", "BtClear", "IdPol",
         "BtaL", "IdX", "IdVN", "IdRoots", "IdFctr", "IdDer", "IdPrim", "BtPrbl1", "L1", "IdP1",
         "L2", "IdP2", "BtBin", "IdS", "IdD", "IdM", "IdQ", "IdR", "IdMCD", "IdMCM", "BtPrbl2",
@@ -94,30 +88,30 @@ TEST_F(KeyboardTest, TabFollowsTheDesignedOrderInEveryWindow) {
 }
 
 TEST_F(KeyboardTest, TabLeavesTheProblemTextAreas) {
-  FPrbl->MostraPrbl("q", "a");
-  Active(FPrbl);
-  QWidget* question = Find(FPrbl, "IdE");
+  ProblemWin()->MostraPrbl("q", "a");
+  Active(ProblemWin());
+  QWidget* question = Find(ProblemWin(), "IdE");
   question->setFocus();
   Press(question, Qt::Key_Tab);
-  EXPECT_EQ(TextOf(FPrbl, "IdE"), "q") << "no tab typed into the question";
-  EXPECT_EQ(QApplication::focusWidget(), Find(FPrbl, "IdR"));
+  EXPECT_EQ(TextOf(ProblemWin(), "IdE"), "q") << "no tab typed into the question";
+  EXPECT_EQ(QApplication::focusWidget(), Find(ProblemWin(), "IdR"));
 }
 
 TEST_F(KeyboardTest, AltThenArrowsAndEnterRunAMenuCommand) {
-  Active(FMI);
-  QMenuBar* bar = FMI->menuBar();
+  Active(MainWin());
+  QMenuBar* bar = MainWin()->menuBar();
   // Alt alone moves into the menu bar; Down opens the first menu, Down again and Enter
   // choose its second command.
-  Press(FMI, Qt::Key_Alt, Qt::AltModifier);
+  Press(MainWin(), Qt::Key_Alt, Qt::AltModifier);
   ASSERT_TRUE(bar->hasFocus());
-  EXPECT_EQ(bar->activeAction(), Find<QMenu>(FMI, "OpTems")->menuAction());
+  EXPECT_EQ(bar->activeAction(), Find<QMenu>(MainWin(), "OpTems")->menuAction());
   Press(bar, Qt::Key_Down);
   QMenu* themes = OpenMenu();
   ASSERT_NE(themes, nullptr);
-  EXPECT_EQ(themes->activeAction(), FindAction(FMI, "Ints"));
+  EXPECT_EQ(themes->activeAction(), FindAction(MainWin(), "Ints"));
   Press(themes, Qt::Key_Down);
   Press(themes, Qt::Key_Return);
-  EXPECT_TRUE(FFracc->isVisible());
+  EXPECT_TRUE(FractionsWin()->isVisible());
 }
 
 TEST_F(KeyboardTest, AltWithALetterOpensEachMenuOfTheBar) {
@@ -132,32 +126,32 @@ TEST_F(KeyboardTest, AltWithALetterOpensEachMenuOfTheBar) {
   };
   for (const auto& m : menus) {
     SCOPED_TRACE(m.menu);
-    Active(FMI);
-    Press(FMI, m.key, m.key == Qt::Key_F10 ? Qt::NoModifier : Qt::AltModifier);
+    Active(MainWin());
+    Press(MainWin(), m.key, m.key == Qt::Key_F10 ? Qt::NoModifier : Qt::AltModifier);
     QMenu* menu = OpenMenu();
-    ASSERT_EQ(menu, Find<QMenu>(FMI, m.menu));
-    EXPECT_EQ(menu->activeAction(), FindAction(FMI, m.first));
+    ASSERT_EQ(menu, Find<QMenu>(MainWin(), m.menu));
+    EXPECT_EQ(menu->activeAction(), FindAction(MainWin(), m.first));
     Press(menu, Qt::Key_Escape);
-    Press(FMI->menuBar(), Qt::Key_Escape);
+    Press(MainWin()->menuBar(), Qt::Key_Escape);
   }
   // "About..." is a command of the bar itself: Alt+A runs it.
-  Active(FMI);
-  Press(FMI, Qt::Key_A, Qt::AltModifier);
-  EXPECT_TRUE(FAbout->isVisible());
+  Active(MainWin());
+  Press(MainWin(), Qt::Key_A, Qt::AltModifier);
+  EXPECT_TRUE(AboutWin()->isVisible());
 }
 
 TEST_F(KeyboardTest, TypingInAnOpenMenuChoosesTheCommandAndAThemeWindowHasItsProblemKey) {
-  Active(FMI);
-  Press(FMI, Qt::Key_T, Qt::AltModifier);
+  Active(MainWin());
+  Press(MainWin(), Qt::Key_T, Qt::AltModifier);
   ASSERT_NE(OpenMenu(), nullptr);
   Press(OpenMenu(), Qt::Key_P);
-  EXPECT_EQ(OpenMenu()->activeAction(), FindAction(FMI, "Pols"));
+  EXPECT_EQ(OpenMenu()->activeAction(), FindAction(MainWin(), "Pols"));
   Press(OpenMenu(), Qt::Key_Return);
-  ASSERT_TRUE(FP->isVisible());
+  ASSERT_TRUE(PolynomialsWin()->isVisible());
 
-  Active(FP);
-  Press(FP, Qt::Key_P, Qt::AltModifier);
-  EXPECT_EQ(OpenMenu(), Find<QMenu>(FP, "MnuPrbl"));
+  Active(PolynomialsWin());
+  Press(PolynomialsWin(), Qt::Key_P, Qt::AltModifier);
+  EXPECT_EQ(OpenMenu(), Find<QMenu>(PolynomialsWin(), "MnuPrbl"));
   Press(OpenMenu(), Qt::Key_Escape);
 }
 
@@ -167,50 +161,50 @@ TEST_F(KeyboardTest, EditToolsFromTheKeyboardAndEscapeCancelsTheEditor) {
   const QByteArray file = "Editor\r\nmousepad\r\n\r\n\r\n";
   tools.write(file);
   tools.close();
-  Active(FMI);
+  Active(MainWin());
   ExpectDialog("FTools", [](QDialog* d) {
     Type(Find(d, "IdTit"), "Changed");
     Click(Find(d, "BtInc"));
     Press(d, Qt::Key_Escape);
   });
-  Press(FMI, Qt::Key_O, Qt::AltModifier);
+  Press(MainWin(), Qt::Key_O, Qt::AltModifier);
   ASSERT_NE(OpenMenu(), nullptr);
   Press(OpenMenu(), Qt::Key_Return);
   EXPECT_EQ(Bytes("Tools.rel"), file);
 }
 
 TEST_F(KeyboardTest, EscapeClosesTheAboutBox) {
-  Active(FMI);
-  Trigger(FindAction(FMI, "About1"));
-  Active(FAbout);
-  EXPECT_EQ(QApplication::focusWidget(), Find(FAbout, "BtOk"));
-  Press(FAbout, Qt::Key_Escape);
-  EXPECT_FALSE(FAbout->isVisible());
+  Active(MainWin());
+  Trigger(FindAction(MainWin(), "About1"));
+  Active(AboutWin());
+  EXPECT_EQ(QApplication::focusWidget(), Find(AboutWin(), "BtOk"));
+  Press(AboutWin(), Qt::Key_Escape);
+  EXPECT_FALSE(AboutWin()->isVisible());
 }
 
 TEST_F(KeyboardTest, CtrlSSavesTheProblemAndEscapeInTheSaveDialogSavesNothing) {
-  FPrbl->MostraPrbl("q", "a");
-  Active(FPrbl);
+  ProblemWin()->MostraPrbl("q", "a");
+  Active(ProblemWin());
   ExpectDialog("DlgGrd", [](QDialog* d) { Press(d, Qt::Key_Escape); });
-  Press(Find(FPrbl, "IdE"), Qt::Key_S, Qt::ControlModifier);
+  Press(Find(ProblemWin(), "IdE"), Qt::Key_S, Qt::ControlModifier);
   EXPECT_FALSE(QDir("Prbls").exists("p1.txt"));
-  Active(FPrbl);
+  Active(ProblemWin());
 
   ExpectDialog("DlgGrd", [](QDialog* d) {
     qobject_cast<QFileDialog*>(d)->selectFile("p1");
     d->accept();
   });
-  Press(Find(FPrbl, "IdR"), Qt::Key_S, Qt::ControlModifier);
+  Press(Find(ProblemWin(), "IdR"), Qt::Key_S, Qt::ControlModifier);
   EXPECT_EQ(Bytes("Prbls/p1.txt"), "Question:\r\nq\r\n\r\nAnswer:\r\na\r\n");
 }
 
 TEST_F(KeyboardTest, CtrlQClosesTheMainWindowAndEndsTheProgram) {
-  Active(FMI);
-  Click(Find(FMI, "BtFrac"));
-  Active(FMI);
-  EXPECT_EQ(RunEventLoop([] { Press(FMI, Qt::Key_Q, Qt::ControlModifier); }), 0);
-  EXPECT_FALSE(FMI->isVisible());
-  EXPECT_TRUE(FFracc->isVisible()) << "only the main window closes";
+  Active(MainWin());
+  Click(Find(MainWin(), "BtFrac"));
+  Active(MainWin());
+  EXPECT_EQ(RunEventLoop([] { Press(MainWin(), Qt::Key_Q, Qt::ControlModifier); }), 0);
+  EXPECT_FALSE(MainWin()->isVisible());
+  EXPECT_TRUE(FractionsWin()->isVisible()) << "only the main window closes";
 }
 
 }  // namespace

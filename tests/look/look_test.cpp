@@ -1,13 +1,7 @@
 #include "harness/harness.h"
 
-#include "app/aboutbox.h"
-#include "app/mainwindow.h"
-#include "app/startup.h"
-#include "problems/fileexistsdialog.h"
-#include "problems/problemwindow.h"
-#include "themes/fractionswindow.h"
-#include "themes/polynomialswindow.h"
-#include "tools/toolseditor.h"
+#include "harness/windows.h"
+#include "toolswindow/toolseditor.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -30,10 +24,10 @@ namespace {
 class LookTest : public AppTest {
  protected:
   QList<QWidget*> Windows() {
-    FMI->show();
-    Click(Find(FMI, "BtInt"));
+    MainWin()->show();
+    Click(Find(MainWin(), "BtInt"));
     editor_ = std::make_unique<TFTools>();
-    return {FMI, FindWindow("FAritm"), FFracc, FP, FPrbl, FOps, FAbout, editor_.get()};
+    return {MainWin(), FindWindow("FAritm"), FractionsWin(), PolynomialsWin(), ProblemWin(), FileExistsWin(), AboutWin(), editor_.get()};
   }
   std::unique_ptr<TFTools> editor_;
 };
@@ -100,8 +94,8 @@ TEST_F(LookTest, EveryWindowKeepsAtLeastItsDesignedSize) {
     }
   }
   // The About box places its labels by pixel: it keeps its size.
-  EXPECT_EQ(FAbout->minimumSize(), QSize(337, 258));
-  EXPECT_EQ(FAbout->maximumSize(), QSize(337, 258));
+  EXPECT_EQ(AboutWin()->minimumSize(), QSize(337, 258));
+  EXPECT_EQ(AboutWin()->maximumSize(), QSize(337, 258));
 }
 
 // Also run at QT_SCALE_FACTOR=2 (ctest tessaro_tests_look_2x); a larger desktop font
@@ -116,7 +110,7 @@ TEST_F(LookTest, NoCaptionIsCutAtTheSmallestSizeEvenWithALargerFont) {
     StartUp();
     for (QWidget* window : Windows()) {
       SCOPED_TRACE(window->objectName().toStdString());
-      FAbout->ShowAbout("TESSARO", "Mathematics of rational numbers", "2020", "1");
+      AboutWin()->ShowAbout("TESSARO", "Mathematics of rational numbers", "2020", "1");
       window->show();
       window->resize(window->minimumSize());
       if (window->layout()) window->layout()->activate();
@@ -158,12 +152,12 @@ TEST_F(LookTest, DesignColoursKeepTheirValueAndStayReadableOnALightAndADarkPalet
     QPalette::ColorRole background;
     QColor design;  // invalid: the desktop's colour, on a design background
   } cases[] = {
-      {[] { return FOps; }, "Label1", QPalette::WindowText, QPalette::Window, Qt::red},
-      {[] { return FAbout; }, "Tit", QPalette::WindowText, QPalette::Window, Qt::blue},
-      {[] { return FAbout; }, "EtV", QPalette::WindowText, QPalette::Window, Qt::red},
-      {[] { return FAbout; }, "EtAutor", QPalette::WindowText, QPalette::Window, QColor(0, 0, 128)},
-      {[] { return FAbout; }, "D", QPalette::WindowText, QPalette::Window, QColor()},
-      {[] { return FAbout; }, "EdW", QPalette::Text, QPalette::Base, QColor(0, 128, 128)},
+      {[] { return FileExistsWin(); }, "Label1", QPalette::WindowText, QPalette::Window, Qt::red},
+      {[] { return AboutWin(); }, "Tit", QPalette::WindowText, QPalette::Window, Qt::blue},
+      {[] { return AboutWin(); }, "EtV", QPalette::WindowText, QPalette::Window, Qt::red},
+      {[] { return AboutWin(); }, "EtAutor", QPalette::WindowText, QPalette::Window, QColor(0, 0, 128)},
+      {[] { return AboutWin(); }, "D", QPalette::WindowText, QPalette::Window, QColor()},
+      {[] { return AboutWin(); }, "EdW", QPalette::Text, QPalette::Base, QColor(0, 128, 128)},
       {[this] { return editor_.get(); }, "EtLT", QPalette::WindowText, QPalette::Window,
        QColor(0, 0, 128)},
       {[this] { return editor_.get(); }, "EtPET", QPalette::WindowText, QPalette::Window,
@@ -173,8 +167,8 @@ TEST_F(LookTest, DesignColoursKeepTheirValueAndStayReadableOnALightAndADarkPalet
       {[this] { return editor_.get(); }, "BtNou", QPalette::ButtonText, QPalette::Button,
        Qt::black},
       {[this] { return editor_.get(); }, "BtBrr", QPalette::ButtonText, QPalette::Button, Qt::red},
-      {[] { return FMI; }, "Client", QPalette::WindowText, QPalette::Window, QColor()},
-      {[] { return FP; }, "IdROC", QPalette::Text, QPalette::Base, QColor(150, 0, 0)},
+      {[] { return MainWin(); }, "Client", QPalette::WindowText, QPalette::Window, QColor()},
+      {[] { return PolynomialsWin(); }, "IdROC", QPalette::Text, QPalette::Base, QColor(150, 0, 0)},
   };
   for (const QPalette& palette : {light, Dark()}) {
     SCOPED_TRACE(palette.color(QPalette::Window).name().toStdString());
@@ -182,11 +176,11 @@ TEST_F(LookTest, DesignColoursKeepTheirValueAndStayReadableOnALightAndADarkPalet
     StartUp();
     editor_ = std::make_unique<TFTools>();
     // A combined operation naming no item of the list: its message in its design colour.
-    FP->show();
-    Type(Find(FP, "IdPol"), "x^2-1");
-    Click(Find(FP, "BtaL"));
-    Type(Find(FP, "IdOC"), "A^B");
-    Click(Find(FP, "OkOC"));
+    PolynomialsWin()->show();
+    Type(Find(PolynomialsWin(), "IdPol"), "x^2-1");
+    Click(Find(PolynomialsWin(), "BtaL"));
+    Type(Find(PolynomialsWin(), "IdOC"), "A^B");
+    Click(Find(PolynomialsWin(), "OkOC"));
     for (const auto& c : cases) {
       SCOPED_TRACE(c.control);
       QWidget* w = Find(c.window(), c.control);

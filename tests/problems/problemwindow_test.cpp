@@ -1,8 +1,6 @@
 #include "harness/harness.h"
 
-#include "app/startup.h"
-#include "problems/fileexistsdialog.h"
-#include "problems/problemwindow.h"
+#include "harness/windows.h"
 #include "problems/testfiles.h"
 
 #include <QApplication>
@@ -45,7 +43,7 @@ void ExpectChoice(const QString& button, const QString& fileName) {
   });
 }
 
-void Save() { Click(Find(FPrbl, "BtGrd")); }
+void Save() { Click(Find(ProblemWin(), "BtGrd")); }
 
 const QByteArray Block =
     "Question:\r\nIf a= 7  b= 2 calculate:\r\na+b\r\n\r\nAnswer:\r\na+b= 9\r\n";
@@ -53,23 +51,23 @@ const QByteArray Separator = "\r\n----------------------------\r\n\r\n";
 
 TEST_F(ProblemWindowTest, ShowsBothTextsWholeWithTheirLines) {
   const QString longLine(3000, QChar(u'7'));
-  FPrbl->MostraPrbl(longLine + "\r\nsecond\r\n", "a\r\n\r\nb");
-  EXPECT_TRUE(FPrbl->isVisible());
-  EXPECT_EQ(TextOf(FPrbl, "IdE"), longLine + "\nsecond\n");
-  EXPECT_EQ(TextOf(FPrbl, "IdR"), "a\n\nb");
+  ProblemWin()->MostraPrbl(longLine + "\r\nsecond\r\n", "a\r\n\r\nb");
+  EXPECT_TRUE(ProblemWin()->isVisible());
+  EXPECT_EQ(TextOf(ProblemWin(), "IdE"), longLine + "\nsecond\n");
+  EXPECT_EQ(TextOf(ProblemWin(), "IdR"), "a\n\nb");
 
-  FPrbl->MostraPrbl("new", "");
-  EXPECT_EQ(TextOf(FPrbl, "IdE"), "new");
-  EXPECT_EQ(TextOf(FPrbl, "IdR"), "");
+  ProblemWin()->MostraPrbl("new", "");
+  EXPECT_EQ(TextOf(ProblemWin(), "IdE"), "new");
+  EXPECT_EQ(TextOf(ProblemWin(), "IdR"), "");
 }
 
 TEST_F(ProblemWindowTest, AreasShareTheGrowthOfTheWindow) {
-  FPrbl->MostraPrbl("q", "a");
-  QWidget* question = Find(FPrbl, "IdE");
-  QWidget* answer = Find(FPrbl, "IdR");
-  const QSize before = FPrbl->size();
+  ProblemWin()->MostraPrbl("q", "a");
+  QWidget* question = Find(ProblemWin(), "IdE");
+  QWidget* answer = Find(ProblemWin(), "IdR");
+  const QSize before = ProblemWin()->size();
   const QSize q0 = question->size(), a0 = answer->size();
-  FPrbl->resize(before + QSize(100, 200));
+  ProblemWin()->resize(before + QSize(100, 200));
   QApplication::processEvents();
   EXPECT_EQ(question->width(), q0.width() + 100);
   EXPECT_EQ(answer->width(), a0.width() + 100);
@@ -78,7 +76,7 @@ TEST_F(ProblemWindowTest, AreasShareTheGrowthOfTheWindow) {
 }
 
 TEST_F(ProblemWindowTest, SavesNewThenAddsTwiceThenOverwrites) {
-  FPrbl->MostraPrbl("If a= 7  b= 2 calculate:\r\na+b", "a+b= 9\r\n");
+  ProblemWin()->MostraPrbl("If a= 7  b= 2 calculate:\r\na+b", "a+b= 9\r\n");
   const QString p1 = PrblsFile("p1.txt");
 
   ExpectSaveDialog("p1");
@@ -104,18 +102,18 @@ TEST_F(ProblemWindowTest, SavesNewThenAddsTwiceThenOverwrites) {
 }
 
 TEST_F(ProblemWindowTest, SavesWhatTheUserTypedIntoTheAreas) {
-  FPrbl->MostraPrbl("q", "a");
-  Type(Find(FPrbl, "IdE"), "Find x");
-  Press(Find(FPrbl, "IdE"), Qt::Key_Return);
-  Type(Find(FPrbl, "IdR"), "x = 3");
-  Press(Find(FPrbl, "IdR"), Qt::Key_Return);
+  ProblemWin()->MostraPrbl("q", "a");
+  Type(Find(ProblemWin(), "IdE"), "Find x");
+  Press(Find(ProblemWin(), "IdE"), Qt::Key_Return);
+  Type(Find(ProblemWin(), "IdR"), "x = 3");
+  Press(Find(ProblemWin(), "IdR"), Qt::Key_Return);
   ExpectSaveDialog("edited");
   Save();
   EXPECT_EQ(Bytes(PrblsFile("edited.txt")), "Question:\r\nFind x\r\n\r\nAnswer:\r\nx = 3\r\n");
 }
 
 TEST_F(ProblemWindowTest, CancelEnterEscapeAndTheCloseBoxWriteNothing) {
-  FPrbl->MostraPrbl("If a= 7  b= 2 calculate:\r\na+b", "a+b= 9");
+  ProblemWin()->MostraPrbl("If a= 7  b= 2 calculate:\r\na+b", "a+b= 9");
   const QString p1 = PrblsFile("p1.txt");
   ExpectSaveDialog("p1");
   Save();
@@ -136,14 +134,14 @@ TEST_F(ProblemWindowTest, CancelEnterEscapeAndTheCloseBoxWriteNothing) {
     ExpectSaveDialog("p1");
     ExpectDialog("FOps", answer);
     Save();
-    EXPECT_EQ(FOps->ModeGrd, GrdEsc);
+    EXPECT_EQ(FileExistsWin()->ModeGrd, GrdEsc);
     EXPECT_EQ(Bytes(p1), saved);
   }
-  EXPECT_EQ(TextOf(FPrbl, "IdE"), "If a= 7  b= 2 calculate:\na+b") << "the problem stays";
+  EXPECT_EQ(TextOf(ProblemWin(), "IdE"), "If a= 7  b= 2 calculate:\na+b") << "the problem stays";
 }
 
 TEST_F(ProblemWindowTest, FailedSaveShowsTheMessageAndKeepsTheOldFile) {
-  FPrbl->MostraPrbl(QString(500, QChar(u'q')), "a");
+  ProblemWin()->MostraPrbl(QString(500, QChar(u'q')), "a");
   const QString p1 = PrblsFile("p1.txt");
   QDir().mkpath(PrblsFile(""));
   const QByteArray old = "Question:\r\nold\r\n\r\nAnswer:\r\nkept\r\n";
@@ -163,7 +161,7 @@ TEST_F(ProblemWindowTest, FailedSaveShowsTheMessageAndKeepsTheOldFile) {
 
   const QString missing = PrblsFile("gone.txt");
   ExpectMessage("Cannot open file " + missing);
-  FPrbl->GrdPrbl(missing, GrdAdd);
+  ProblemWin()->GrdPrbl(missing, GrdAdd);
   EXPECT_FALSE(QFile::exists(missing));
 }
 
@@ -184,7 +182,7 @@ TEST_F(ProblemWindowTest, FileFaultsShowTheirMessageAndKeepEveryFile) {
       {"p1", "BtAdd", folderAll, QFile::WriteOwner, "Cannot open file ",
        "adding to a file that cannot be read"},
   };
-  FPrbl->MostraPrbl("q", "a");
+  ProblemWin()->MostraPrbl("q", "a");
   QDir().mkpath(PrblsFile(""));
   const QByteArray old = "Question:\r\nold\r\n\r\nAnswer:\r\nkept\r\n";
   for (const auto& c : cases) {
@@ -211,10 +209,10 @@ TEST_F(ProblemWindowTest, FileFaultsShowTheirMessageAndKeepEveryFile) {
 }
 
 TEST_F(ProblemWindowTest, FileExistsWindowOffersCancelFirst) {
-  auto* cancel = Find<QPushButton>(FOps, "BtEsc");
+  auto* cancel = Find<QPushButton>(FileExistsWin(), "BtEsc");
   EXPECT_TRUE(cancel->isDefault());
-  EXPECT_EQ(cancel->nextInFocusChain(), Find(FOps, "BtMtx"));
-  EXPECT_EQ(Find(FOps, "BtMtx")->nextInFocusChain(), Find(FOps, "BtAdd"));
+  EXPECT_EQ(cancel->nextInFocusChain(), Find(FileExistsWin(), "BtMtx"));
+  EXPECT_EQ(Find(FileExistsWin(), "BtMtx")->nextInFocusChain(), Find(FileExistsWin(), "BtAdd"));
 }
 
 }  // namespace

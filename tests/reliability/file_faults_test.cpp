@@ -3,10 +3,8 @@
 
 #include "harness/harness.h"
 
-#include "app/mainwindow.h"
-#include "app/startup.h"
+#include "harness/windows.h"
 #include "problems/problemfile.h"
-#include "problems/problemwindow.h"
 #include "problems/testfiles.h"
 
 #include <QDir>
@@ -33,8 +31,8 @@ TEST_F(FileFaults, MainWindowStartsWithAMebibyteOfNoiseAsToolsFile) {
   file.write(noise);
   file.close();
 
-  FMI->show();  // reads Tools.rel; any message box would fail the test
-  const QList<QAction*> items = FMI->ToolsMenu()->actions();
+  MainWin()->show();  // reads Tools.rel; any message box would fail the test
+  const QList<QAction*> items = MainWin()->ToolsMenu()->actions();
   ASSERT_GE(items.size(), 2);
   EXPECT_EQ(items[0]->objectName(), "OpEdTools");
   EXPECT_TRUE(items[1]->isSeparator());
@@ -54,20 +52,20 @@ TEST_F(FileFaults, ProgramStartsAndWorksInAFolderItMayNotWrite) {
       GTEST_SKIP() << "cannot make permissions bind root here";
     }
     StartUp();
-    FMI->show();
-    EXPECT_EQ(FMI->ToolsMenu()->actions().size(), 2) << "no Tools.rel: Edit tools alone";
+    MainWin()->show();
+    EXPECT_EQ(MainWin()->ToolsMenu()->actions().size(), 2) << "no Tools.rel: Edit tools alone";
 
-    Click(Find(FMI, "BtFrac"));
+    Click(Find(MainWin(), "BtFrac"));
     QWidget* fractions = FindWindow("FFracc");
     SetText(Find(fractions, "IdOC"), "1/2+1/3");
     Click(Find(fractions, "OkOC"));
     EXPECT_EQ(TextOf(fractions, "IdROC"), "5/6");
 
     // Saving is the one thing that needs the folder, and it says so.
-    FPrbl->MostraPrbl("q", "a");
+    ProblemWin()->MostraPrbl("q", "a");
     const QString path = QDir(WorkDir()).absoluteFilePath("p.txt");
     ExpectMessage("Cannot create file " + path);
-    FPrbl->GrdPrbl(path, GrdMtx);
+    ProblemWin()->GrdPrbl(path, GrdMtx);
   }
   QFile::setPermissions(WorkDir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   EXPECT_TRUE(QDir(WorkDir()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());

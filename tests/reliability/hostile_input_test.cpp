@@ -6,12 +6,10 @@
 
 #include "harness/harness.h"
 
-#include "app/mainwindow.h"
-#include "app/startup.h"
+#include "harness/windows.h"
 #include "polynomials/polynomials.h"
 #include "problems/problemfile.h"
-#include "problems/problemwindow.h"
-#include "tools/toolseditor.h"
+#include "toolswindow/toolseditor.h"
 
 #include <QApplication>
 #include <QDir>
@@ -179,8 +177,8 @@ auto EnterIn(const char* field) {
 using HostileInput = AppTest;
 
 TEST_F(HostileInput, IntegersWindowRefusesOrComputesEveryText) {
-  FMI->show();
-  Click(Find(FMI, "BtInt"));
+  MainWin()->show();
+  Click(Find(MainWin(), "BtInt"));
   QWidget* w = FindWindow("FAritm");
   ASSERT_NE(w, nullptr);
   for (const char* n : {"12", "18"}) {
@@ -222,8 +220,8 @@ TEST_F(HostileInput, IntegersWindowRefusesOrComputesEveryText) {
 }
 
 TEST_F(HostileInput, FractionsWindowRefusesOrComputesEveryText) {
-  FMI->show();
-  Click(Find(FMI, "BtFrac"));
+  MainWin()->show();
+  Click(Find(MainWin(), "BtFrac"));
   QWidget* w = FindWindow("FFracc");
   ASSERT_NE(w, nullptr);
   for (const auto& [n, d] : {std::pair{"1", "2"}, std::pair{"3", "4"}}) {
@@ -270,8 +268,8 @@ void EnterCell(QWidget* window, int column, const QString& text) {
 }
 
 TEST_F(HostileInput, PolynomialsWindowRefusesOrComputesEveryText) {
-  FMI->show();
-  Click(Find(FMI, "BtPol"));
+  MainWin()->show();
+  Click(Find(MainWin(), "BtPol"));
   QWidget* w = FindWindow("FP");
   ASSERT_NE(w, nullptr);
   for (const char* p : {"x+1", "x-1", "1/2x^2-3"}) {
@@ -349,19 +347,19 @@ TEST_F(HostileInput, ToolsEditorTakesEveryTextIntoAToolThatReadsBack) {
 }
 
 TEST_F(HostileInput, ProblemWindowSavesEveryTextLineByLine) {
-  FPrbl->MostraPrbl("q", "a");
+  ProblemWin()->MostraPrbl("q", "a");
   const QString path = QDir::current().absoluteFilePath("p.txt");
   for (const char* area : {"IdE", "IdR"}) {
     for (const Hostile& h : HostileTexts()) {
       SCOPED_TRACE(std::string(area) + " <- " + h.what);
-      SetText(Find(FPrbl, area), h.text);
+      SetText(Find(ProblemWin(), area), h.text);
       // What Save does once the file is chosen.
-      FPrbl->GrdPrbl(path, GrdMtx);
+      ProblemWin()->GrdPrbl(path, GrdMtx);
       QFile file(path);
       ASSERT_TRUE(file.open(QIODevice::ReadOnly));
       EXPECT_EQ(file.readAll().toStdString(),
-                ProblemFileText(GrdMtx, "", ToStd(TextOf(FPrbl, "IdE")),
-                                ToStd(TextOf(FPrbl, "IdR"))));
+                ProblemFileText(GrdMtx, "", ToStd(TextOf(ProblemWin(), "IdE")),
+                                ToStd(TextOf(ProblemWin(), "IdR"))));
     }
   }
 }

@@ -1,9 +1,6 @@
 #include "harness/harness.h"
 
-#include "app/mainwindow.h"
-#include "app/startup.h"
-#include "problems/problemwindow.h"
-#include "themes/fractionswindow.h"
+#include "harness/windows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,8 +19,8 @@ class FractionsWindow : public AppTest {
  protected:
   void SetUp() override {
     AppTest::SetUp();
-    FMI->show();
-    Click(Find(FMI, "BtFrac"));
+    MainWin()->show();
+    Click(Find(MainWin(), "BtFrac"));
     W = FindWindow("FFracc");
     ASSERT_NE(W, nullptr);
   }
@@ -76,7 +73,7 @@ class FractionsWindow : public AppTest {
   }
   // The texts the Problem window shows, lines joined by "\n" as a text area holds them.
   std::pair<QString, QString> Shown() const {
-    return {TextOf(FPrbl, "IdE"), TextOf(FPrbl, "IdR")};
+    return {TextOf(ProblemWin(), "IdE"), TextOf(ProblemWin(), "IdR")};
   }
   bool Enabled(const char* name) const {
     if (QAction* a = W->findChild<QAction*>(QString::fromUtf8(name))) return a->isEnabled();
@@ -401,14 +398,14 @@ TEST_F(FractionsWindow, ProblemCommandsShowTheWorkedExample) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.command);
-    FPrbl->hide();
+    ProblemWin()->hide();
     if (QAction* a = W->findChild<QAction*>(c.command))
       Trigger(a);
     else
       Click(Find(W, c.command));
-    EXPECT_TRUE(FPrbl->isVisible());
-    EXPECT_EQ(FromStd(FFracc->Prbl().Enun), c.question);
-    EXPECT_EQ(FromStd(FFracc->Prbl().Resp), c.answer);
+    EXPECT_TRUE(ProblemWin()->isVisible());
+    EXPECT_EQ(FromStd(FractionsWin()->Prbl().Enun), c.question);
+    EXPECT_EQ(FromStd(FractionsWin()->Prbl().Resp), c.answer);
     const auto [question, answer] = Shown();
     EXPECT_EQ(question, QString(c.question).replace("\r\n", "\n"));
     EXPECT_EQ(answer, QString(c.answer).replace("\r\n", "\n"));
@@ -432,8 +429,8 @@ TEST_F(FractionsWindow, CombinedProblemNamesOnlyTheLettersTheExpressionUses) {
     EnterAll(c.list);
     Combined(c.typed);
     Click(Find(W, "BtPrC"));
-    EXPECT_EQ(FromStd(FFracc->Prbl().Enun), c.question);
-    EXPECT_EQ(FromStd(FFracc->Prbl().Resp), c.answer);
+    EXPECT_EQ(FromStd(FractionsWin()->Prbl().Enun), c.question);
+    EXPECT_EQ(FromStd(FractionsWin()->Prbl().Resp), c.answer);
   }
 
   // Edited after the evaluation: the typed text stays, the cleared results follow " = ".
@@ -441,8 +438,8 @@ TEST_F(FractionsWindow, CombinedProblemNamesOnlyTheLettersTheExpressionUses) {
   Combined("a*a");
   Type(Find(W, "IdOC"), "a*b");
   Click(Find(W, "BtPrC"));
-  EXPECT_EQ(FromStd(FFracc->Prbl().Enun), "If  a = 1/2, calculate a*a");
-  EXPECT_EQ(FromStd(FFracc->Prbl().Resp), "a*a =  = ");
+  EXPECT_EQ(FromStd(FractionsWin()->Prbl().Enun), "If  a = 1/2, calculate a*a");
+  EXPECT_EQ(FromStd(FractionsWin()->Prbl().Resp), "a*a =  = ");
   EXPECT_EQ(Shown().second, "a*a =  = ");
 }
 
@@ -450,7 +447,7 @@ TEST_F(FractionsWindow, KeepsItsListAndResultsWhileHidden) {
   EnterAll({"1/2", "3/4"});
   Binary("1/2", "3/4");
   W->close();
-  Click(Find(FMI, "BtFrac"));
+  Click(Find(MainWin(), "BtFrac"));
   EXPECT_EQ(FindWindow("FFracc"), W);
   EXPECT_EQ(Rows("LF"), (QStringList{"1/2", "3/4"}));
   EXPECT_EQ(GridRow(1).first(), "5/4");

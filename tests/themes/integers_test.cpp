@@ -1,8 +1,6 @@
 #include "harness/harness.h"
 
-#include "app/mainwindow.h"
-#include "app/startup.h"
-#include "problems/problemwindow.h"
+#include "harness/windows.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -25,8 +23,8 @@ class IntegersTest : public AppTest {
  protected:
   // A new Integers window, opened as the user does.
   QWidget* Open() {
-    FMI->show();
-    Click(Find(FMI, "BtInt"));
+    MainWin()->show();
+    Click(Find(MainWin(), "BtInt"));
     w = FindWindow("FAritm");
     return w;
   }
@@ -70,7 +68,7 @@ class IntegersTest : public AppTest {
   }
   // The problem as the Problem window shows it.
   std::pair<QString, QString> Problem() {
-    return {TextOf(FPrbl, "IdE"), TextOf(FPrbl, "IdR")};
+    return {TextOf(ProblemWin(), "IdE"), TextOf(ProblemWin(), "IdR")};
   }
 
   QWidget* w = nullptr;
@@ -640,12 +638,12 @@ TEST_F(IntegersTest, ProblemsRepeatTheWindowTextByText) {
        singleA + sep + twoA + sep + combinedA + sep + listA},
   };
   for (const auto& [name, question, answer] : commands) {
-    FPrbl->hide();
+    ProblemWin()->hide();
     if (QAction* a = w->findChild<QAction*>(name))
       Trigger(a);
     else
       Click(Find(w, name));
-    EXPECT_TRUE(FPrbl->isVisible()) << name;
+    EXPECT_TRUE(ProblemWin()->isVisible()) << name;
     EXPECT_EQ(Problem().first, question) << name;
     EXPECT_EQ(Problem().second, answer) << name;
   }

@@ -1,9 +1,6 @@
 #include "harness/harness.h"
 
-#include "app/mainwindow.h"
-#include "app/startup.h"
-#include "problems/problemwindow.h"
-#include "themes/polynomialswindow.h"
+#include "harness/windows.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -24,8 +21,8 @@ class PolynomialsTest : public AppTest {
  protected:
   void SetUp() override {
     AppTest::SetUp();
-    FP->show();
-    w = FP;
+    PolynomialsWin()->show();
+    w = PolynomialsWin();
   }
 
   QLineEdit* Edit(const char* name) const { return Find<QLineEdit>(w, name); }
@@ -550,8 +547,8 @@ TEST_F(PolynomialsTest, AllBecomesEnabledWhicheverResultComesLast) {
 }
 
 TEST_F(PolynomialsTest, ProblemButtonsShowTheWindowsTexts) {
-  FMI->show();
-  Click(Find(FMI, "BtPol"));
+  MainWin()->show();
+  Click(Find(MainWin(), "BtPol"));
   Enter("IdPol", "x^2-1");
   Click(Find(w, "BtPrbl1"));
   QWidget* problem = FindWindow("FPrbl");

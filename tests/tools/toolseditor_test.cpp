@@ -1,7 +1,7 @@
 #include "harness/harness.h"
 
 #include "problems/testfiles.h"
-#include "tools/toolseditor.h"
+#include "toolswindow/toolseditor.h"
 
 #include <QFile>
 #include <QLineEdit>

@@ -1,7 +1,6 @@
 #include "harness/harness.h"
 
-#include "app/mainwindow.h"
-#include "app/startup.h"
+#include "harness/windows.h"
 
 #include <QFile>
 #include <QListWidget>
@@ -27,7 +26,7 @@ QByteArray ReadFile(const QString& name) {
 // What the Tools menu shows, the separator as "-".
 QStringList MenuTexts() {
   QStringList texts;
-  for (QAction* item : FMI->ToolsMenu()->actions())
+  for (QAction* item : MainWin()->ToolsMenu()->actions())
     texts << (item->isSeparator() ? QStringLiteral("-") : item->text());
   return texts;
 }
@@ -35,9 +34,9 @@ QStringList MenuTexts() {
 TEST_F(ToolsMenuTest, ListsEditToolsTheSeparatorAndTheTitlesInOrder) {
   WriteFile("Tools.rel",
             "First\r\nsh first.sh\r\n\r\n\r\nSecond\r\nsh second.sh\r\n\r\n\r\n\r\nHidden\r\n");
-  FMI->show();
+  MainWin()->show();
   EXPECT_EQ(MenuTexts(), (QStringList{"Edit tools", "-", "First", "Second"}));
-  EXPECT_EQ(FMI->ToolsMenu()->actions().first()->objectName(), "OpEdTools");
+  EXPECT_EQ(MainWin()->ToolsMenu()->actions().first()->objectName(), "OpEdTools");
 }
 
 TEST_F(ToolsMenuTest, ChoosingATitleStartsOnlyItsCommandWithoutPars) {
@@ -48,8 +47,8 @@ TEST_F(ToolsMenuTest, ChoosingATitleStartsOnlyItsCommandWithoutPars) {
             "First\r\nsh first.sh\r\n\r\nignored\r\n"
             "Second\r\nsh second.sh \"two words\" x\r\n/nowhere\r\nextra\r\n"
             "Empty\r\n");
-  FMI->show();
-  const QList<QAction*> items = FMI->ToolsMenu()->actions();
+  MainWin()->show();
+  const QList<QAction*> items = MainWin()->ToolsMenu()->actions();
   ASSERT_EQ(items.size(), 5);
   Trigger(items[4]);  // no command: starts nothing, says nothing
   Trigger(items[3]);
@@ -60,7 +59,7 @@ TEST_F(ToolsMenuTest, ChoosingATitleStartsOnlyItsCommandWithoutPars) {
 
 TEST_F(ToolsMenuTest, EditorOkWritesTheFileAndTheMenuFollows) {
   WriteFile("Tools.rel", "Old\r\nsh old.sh\r\n\r\n\r\n");
-  FMI->show();
+  MainWin()->show();
   ExpectDialog("FTools", [](QDialog* d) {
     SetText(Find(d, "IdTit"), "New");
     SetText(Find(d, "IdFtx"), "sh new.sh");
@@ -68,7 +67,7 @@ TEST_F(ToolsMenuTest, EditorOkWritesTheFileAndTheMenuFollows) {
     Click(Find(d, "BtInc"));
     Click(Find(d, "BtOK"));
   });
-  Trigger(FindAction(FMI, "OpEdTools"));
+  Trigger(FindAction(MainWin(), "OpEdTools"));
   EXPECT_EQ(ReadFile("Tools.rel"), "Old\r\nsh old.sh\r\n\r\n\r\nNew\r\nsh new.sh\r\n\r\np\r\n");
   EXPECT_EQ(MenuTexts(), (QStringList{"Edit tools", "-", "Old", "New"}));
 }
@@ -76,7 +75,7 @@ TEST_F(ToolsMenuTest, EditorOkWritesTheFileAndTheMenuFollows) {
 TEST_F(ToolsMenuTest, EditorCancelLeavesTheFileAndTheMenu) {
   const QByteArray before = "Old\r\nsh old.sh\r\n\r\n\r\nTwo\r\nsh two.sh\r\n\r\n\r\n";
   WriteFile("Tools.rel", before);
-  FMI->show();
+  MainWin()->show();
   for (const char* way : {"BtSurt", "close box"}) {
     SCOPED_TRACE(way);
     ExpectDialog("FTools", [way](QDialog* d) {
@@ -89,7 +88,7 @@ TEST_F(ToolsMenuTest, EditorCancelLeavesTheFileAndTheMenu) {
       else
         d->close();
     });
-    Trigger(FindAction(FMI, "OpEdTools"));
+    Trigger(FindAction(MainWin(), "OpEdTools"));
     EXPECT_EQ(ReadFile("Tools.rel"), before);
     EXPECT_EQ(MenuTexts(), (QStringList{"Edit tools", "-", "Old", "Two"}));
   }
@@ -97,15 +96,15 @@ TEST_F(ToolsMenuTest, EditorCancelLeavesTheFileAndTheMenu) {
 
 TEST_F(ToolsMenuTest, RebuildMatchesTheFileAsItIsNow) {
   WriteFile("Tools.rel", "Old\r\nsh old.sh\r\n\r\n\r\n");
-  FMI->show();
+  MainWin()->show();
   // Changed by another program while the menu was shown: the editor's Cancel reads it.
   WriteFile("Tools.rel", "A\r\n\r\n\r\n\r\nB\r\n\r\n\r\n\r\nC\r\n\r\n\r\n\r\n");
   ExpectDialog("FTools", [](QDialog* d) { Click(Find(d, "BtSurt")); });
-  Trigger(FindAction(FMI, "OpEdTools"));
+  Trigger(FindAction(MainWin(), "OpEdTools"));
   EXPECT_EQ(MenuTexts(), (QStringList{"Edit tools", "-", "A", "B", "C"}));
   QFile::remove("Tools.rel");
   ExpectDialog("FTools", [](QDialog* d) { Click(Find(d, "BtSurt")); });
-  Trigger(FindAction(FMI, "OpEdTools"));
+  Trigger(FindAction(MainWin(), "OpEdTools"));
   EXPECT_EQ(MenuTexts(), (QStringList{"Edit tools", "-"}));
 }
 

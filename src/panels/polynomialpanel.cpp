@@ -1,6 +1,6 @@
-#include "polynomials/polpanel.h"
+#include "panels/polynomialpanel.h"
 
-#include "numbers/failuretexts.h"
+#include "panels/failuretexts.h"
 #include "polynomials/coefficient.h"
 
 namespace tessaro {

@@ -1,6 +1,6 @@
-#include "tools/toolsmenu.h"
+#include "toolswindow/toolsmenu.h"
 
-#include "app/ui.h"
+#include "ui/ui.h"
 #include "tools/toolsfile.h"
 
 #include <QAction>

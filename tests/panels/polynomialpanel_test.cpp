@@ -1,4 +1,4 @@
-#include "polynomials/polpanel.h"
+#include "panels/polynomialpanel.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,8 @@
-#include "problems/problemwindow.h"
+#include "problemwindow/problemwindow.h"
 
-#include "app/startup.h"
-#include "app/ui.h"
-#include "app/widgets.h"
-#include "problems/fileexistsdialog.h"
+#include "ui/ui.h"
+#include "ui/widgets.h"
+#include "problemwindow/fileexistsdialog.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -123,7 +122,7 @@ void TFPrbl::BtGrdClick() {
   if (fileName.isEmpty()) return;
   lastFile_ = fileName;
   if (QFileInfo::exists(fileName)) {
-    mode = FOps->OpsGrd(fileName);
+    mode = fileExists_ ? fileExists_->OpsGrd(fileName) : GrdEsc;
     if (mode == GrdEsc) return;
   }
   GrdPrbl(fileName, mode);

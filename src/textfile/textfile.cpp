@@ -1,4 +1,4 @@
-#include "problems/textfile.h"
+#include "textfile/textfile.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "app/widgets.h"
+#include "ui/widgets.h"
 
-#include "app/ui.h"
+#include "ui/ui.h"
 
 #include <QAction>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
-#include "problems/fileexistsdialog.h"
+#include "problemwindow/fileexistsdialog.h"
 
-#include "app/ui.h"
-#include "app/widgets.h"
+#include "ui/ui.h"
+#include "ui/widgets.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -2,7 +2,7 @@
 
 // The computations behind the Fractions window: entering a fraction into the list, the
 // four binary operations as cell texts and the combined operation's value text.
-#include "numbers/failuretexts.h"
+#include "panels/failuretexts.h"
 #include "numbers/numbers.h"
 
 #include <array>

@@ -1,4 +1,4 @@
-#include "numbers/intresults.h"
+#include "panels/integerpanel.h"
 
 #include "numbers/random.h"
 

@@ -1,4 +1,4 @@
-#include "numbers/fractionpanel.h"
+#include "panels/fractionpanel.h"
 
 #include <algorithm>
 

@@ -11,12 +11,17 @@ class QToolButton;
 
 namespace tessaro {
 
+class TFOps;
+
 // The Problem window: a question and its answer, editable, saved on request.
 class TFPrbl : public QWidget {
   Q_OBJECT
 
  public:
   explicit TFPrbl(QWidget* parent = nullptr);
+
+  // The window that asks what to do with a file that already exists.
+  void UseFileExistsDialog(TFOps* dialog) { fileExists_ = dialog; }
 
   // Shows the window in front with these texts, replacing whatever it held.
   void MostraPrbl(const QString& question, const QString& answer);
@@ -36,6 +41,7 @@ class TFPrbl : public QWidget {
   QToolButton* BtGrd = nullptr;
   QFileDialog* DlgGrd = nullptr;
   QString lastFile_;
+  TFOps* fileExists_ = nullptr;
 };
 
 }  // namespace tessaro

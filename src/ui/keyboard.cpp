@@ -1,6 +1,6 @@
-#include "app/keyboard.h"
+#include "ui/keyboard.h"
 
-#include "app/ui.h"
+#include "ui/ui.h"
 
 #include <QAction>
 #include <QApplication>

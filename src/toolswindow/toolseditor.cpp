@@ -1,7 +1,7 @@
-#include "tools/toolseditor.h"
+#include "toolswindow/toolseditor.h"
 
-#include "app/ui.h"
-#include "app/widgets.h"
+#include "ui/ui.h"
+#include "ui/widgets.h"
 
 #include <QFrame>
 #include <QGridLayout>

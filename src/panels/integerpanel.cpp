@@ -1,6 +1,7 @@
-#include "numbers/intresults.h"
+#include "panels/integerpanel.h"
 
 #include "numbers/numbers.h"
+#include "panels/failuretexts.h"
 
 #include <algorithm>
 #include <climits>
