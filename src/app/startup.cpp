@@ -26,8 +26,9 @@ class Program : public QObject {
     setObjectName(QStringLiteral("TessaroRun"));
     main_ = new TFMI();
     problem_ = new TFPrbl();
-    const ShowProblem show = [problem = problem_](const TPrbl& p) {
-      problem->MostraPrbl(QString::fromStdString(p.Enun), QString::fromStdString(p.Resp));
+    const ShowProblem show = [problem = problem_](const ShownProblem& p) {
+      problem->MostraPrbl(QString::fromStdString(p.texts.Enun),
+                          QString::fromStdString(p.texts.Resp));
     };
     fractions_ = new TFFracc(show);
     polynomials_ = new TFP(show);

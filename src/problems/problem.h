@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <string>
 
 namespace tessaro {
@@ -10,8 +9,5 @@ struct TPrbl {
   std::string Enun;
   std::string Resp;
 };
-
-// How a theme window shows the problem it made: the start-up hands it the Problem window's.
-using ShowProblem = std::function<void(const TPrbl&)>;
 
 }  // namespace tessaro

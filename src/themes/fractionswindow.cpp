@@ -452,7 +452,7 @@ void TFFracc::FesPrbl(FractionProblemMode mode) { Prbl_ = FractionProblem(ShownT
 
 void TFFracc::ProblemCommand(FractionProblemMode mode) {
   FesPrbl(mode);
-  if (showProblem_) showProblem_(Prbl_);
+  if (showProblem_) showProblem_({Prbl_, {}});
 }
 
 }  // namespace tessaro

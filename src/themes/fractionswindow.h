@@ -1,7 +1,7 @@
 #pragma once
 
 #include "numbers/numbers.h"
-#include "problems/problem.h"
+#include "problems/kinds.h"
 #include "problems/fractionproblems.h"
 
 #include <QMainWindow>

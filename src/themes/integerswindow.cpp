@@ -1046,7 +1046,7 @@ void TFAritm::FesPrbl(int kind) {
 void TFAritm::ProblemCommand(int kind) {
   FesPrbl(kind);
   const TPrbl& p = Shared().Prbl;
-  if (showProblem_) showProblem_(p);
+  if (showProblem_) showProblem_({p, {}});
 }
 
 }  // namespace tessaro

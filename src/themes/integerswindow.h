@@ -1,6 +1,6 @@
 #pragma once
 
-#include "problems/problem.h"
+#include "problems/kinds.h"
 
 #include <QMainWindow>
 

@@ -695,7 +695,7 @@ PolShown TFP::Shown() const {
 
 void TFP::PutProblem(const TPrbl& problem) {
   Prbl = problem;
-  if (showProblem_) showProblem_(Prbl);
+  if (showProblem_) showProblem_({Prbl, {}});
 }
 
 void TFP::FesPrbl1() { PutProblem(PolButtonProblem(PolProblemKind::Unary, Shown(), Prbl)); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "polynomials/polynomials.h"
+#include "problems/kinds.h"
 #include "problems/polynomialproblems.h"
 
 #include <QMainWindow>
