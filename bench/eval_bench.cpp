@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-include "numbers/numbers.h"
+#include "numbers/numbers.h"
+#include "panels/integerpanel.h"
 #include "panels/integerpanel.h"
 #include "polynomials/polynomials.h"
 
