@@ -9,7 +9,6 @@
 
 #include "numbers/numbers.h"
 #include "panels/integerpanel.h"
-#include "panels/integerpanel.h"
 #include "polynomials/polynomials.h"
 
 namespace tessaro {
