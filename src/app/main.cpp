@@ -1,3 +1,4 @@
+#include "app/commandline.h"
 #include "app/startup.h"
 #include "ui/ui.h"
 
@@ -5,6 +6,7 @@
 #include <QMessageBox>
 
 #include <exception>
+#include <iostream>
 
 namespace {
 
@@ -23,9 +25,16 @@ class TessaroApplication : public QApplication {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  QStringList args;
+  for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+  // A headless command opens no window, on a desktop or without one.
+  const bool headless = tessaro::IsHeadless(args);
+  if (headless) qputenv("QT_QPA_PLATFORM", "offscreen");
   TessaroApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tessaro"));
   QApplication::setApplicationDisplayName(QStringLiteral("Tessaro"));
+  QApplication::setApplicationVersion(QStringLiteral(TESSARO_VERSION));
+  if (headless) return tessaro::RunHeadless(args, std::cout, std::cerr);
   QApplication::setWindowIcon(tessaro::AppIcon());
   try {
     StartUp();
