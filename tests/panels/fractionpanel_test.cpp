@@ -90,29 +90,6 @@ TEST(EnterFraction, HoldsTwentyTwoAndRefusesTheNextAfterItsOtherChecks) {
   EXPECT_EQ(list.Size(), 22u);
 }
 
-TEST(EnterFraction, AnUnreadableFieldThrowsAndAddsNothing) {
-  const struct {
-    const char *num, *den, *named, *why;
-  } rows[] = {
-      {"", "", "''", "empty numerator read first"},
-      {"3", "", "''", "an empty denominator is not 1"},
-      {"x", "y", "'x'", "numerator read first"},
-      {"3", "1.5", "'1.5'", "not an integer"},
-      {"2147483648", "3", "'2147483648'", "beyond 32 bits"},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.why);
-    FractionList list = MakeFractionList();
-    try {
-      EnterFraction(list, row.num, row.den, Simplify);
-      ADD_FAILURE() << "no ConversionError";
-    } catch (const ConversionError& e) {
-      EXPECT_NE(std::string(e.what()).find(row.named), std::string::npos) << e.what();
-    }
-    EXPECT_TRUE(list.Empty());
-  }
-}
-
 TEST(BinaryOperations, GivesEveryResultOrNotCalculable) {
   const struct {
     const char *f1, *f2;
