@@ -4,15 +4,15 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <type_traits>
 #include <string_view>
+#include <type_traits>
 #include <variant>
 
 namespace tessaro {
 
 namespace {
 
-// Throws nothing: the first field at fault is returned as a value.
+// The first field at fault, or none.
 using Check = std::optional<RangeRefusal>;
 
 std::string Text(std::int32_t v) { return std::to_string(v); }
@@ -39,33 +39,14 @@ bool IsSingle(const ProblemParams& p) { return std::holds_alternative<Polynomial
 bool IsPolPair(const ProblemParams& p) { return std::holds_alternative<PolynomialPairParams>(p); }
 bool IsIntPair(const ProblemParams& p) { return std::holds_alternative<IntegerPairParams>(p); }
 
-// The fields set in `r` that the kind of `params` does not have, the first of them.
-const char* ForeignField(const ProblemParams& params, const Ranges& r) {
-  const RangeFamily family = FamilyOf(params);
-  const bool integer = family == RangeFamily::Integer;
-  const bool fraction = family == RangeFamily::Fraction;
-  const bool polynomial = family == RangeFamily::Polynomial;
-  const struct {
-    const char* name;
-    bool set, allowed;
-  } fields[] = {
-      {"min", r.min.has_value(), integer},
-      {"max", r.max.has_value(), integer},
-      {"euclid_steps", r.euclid_steps.has_value(), IsIntPair(params)},
-      {"max_num", r.max_num.has_value(), fraction},
-      {"max_den", r.max_den.has_value(), fraction},
-      {"proper", r.proper.has_value(), fraction},
-      {"degree", r.degree.has_value(), polynomial},
-      {"coef", r.coef.has_value(), polynomial},
-      {"lead", r.lead.has_value(), polynomial},
-      {"int_roots", r.int_roots.has_value(), polynomial},
-      {"roots", r.roots.has_value(), polynomial},
-      {"point", r.point.has_value(), IsSingle(params)},
-      {"common_factor", r.common_factor.has_value(), IsPolPair(params)},
-  };
-  for (const auto& f : fields)
-    if (f.set && !f.allowed) return f.name;
-  return nullptr;
+// The first field set in `r` that the kind of `params` does not have.
+std::optional<std::string> ForeignField(const ProblemParams& params, const Ranges& r) {
+  std::optional<std::string> foreign;
+  ForEachRangeField([&](std::string_view key, auto field) {
+    if (!foreign && (r.*field).has_value() && !HasRangeField(params, key))
+      foreign = std::string(key);
+  });
+  return foreign;
 }
 
 Check CheckInteger(const ProblemParams& params, const Ranges& r) {
@@ -176,23 +157,21 @@ Ranges DefaultRanges(const ProblemParams& params) {
 
 Ranges WithDefaults(const ProblemParams& params, const Ranges& given) {
   Ranges r = DefaultRanges(params);
-  auto take = [](auto& field, const auto& value) {
-    if (value) field = value;
-  };
-  take(r.min, given.min);
-  take(r.max, given.max);
-  take(r.euclid_steps, given.euclid_steps);
-  take(r.max_num, given.max_num);
-  take(r.max_den, given.max_den);
-  take(r.proper, given.proper);
-  take(r.degree, given.degree);
-  take(r.coef, given.coef);
-  take(r.lead, given.lead);
-  take(r.int_roots, given.int_roots);
-  take(r.roots, given.roots);
-  take(r.point, given.point);
-  take(r.common_factor, given.common_factor);
+  ForEachRangeField([&](std::string_view, auto field) {
+    if (given.*field) r.*field = given.*field;
+  });
   return r;
+}
+
+bool HasRangeField(const ProblemParams& params, std::string_view key) {
+  // Every field of a kind has a default but euclid_steps, which is absent unless asked for.
+  if (key == "euclid_steps") return IsIntPair(params);
+  const Ranges defaults = DefaultRanges(params);
+  bool has = false;
+  ForEachRangeField([&](std::string_view k, auto field) {
+    if (k == key) has = (defaults.*field).has_value();
+  });
+  return has;
 }
 
 std::string RefusalText(const RangeRefusal& refusal) {
@@ -200,8 +179,8 @@ std::string RefusalText(const RangeRefusal& refusal) {
 }
 
 std::optional<RangeRefusal> CheckRanges(const ProblemParams& params, const Ranges& given) {
-  if (const char* foreign = ForeignField(params, given))
-    return RangeRefusal{foreign,
+  if (const std::optional<std::string> foreign = ForeignField(params, given))
+    return RangeRefusal{*foreign,
                         "is not a range of " + std::string(KindName(params)) + " problems"};
   const Ranges r = WithDefaults(params, given);
   switch (FamilyOf(params)) {

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace tessaro {
 
@@ -43,11 +44,32 @@ struct Ranges {
   bool operator==(const Ranges&) const = default;
 };
 
+// Calls visit(key, &Ranges::field) for every field, in the order above: one list of the
+// fields and their keys for the defaults, the checks and a file's "ranges" object.
+template <class Visit>
+constexpr void ForEachRangeField(Visit&& visit) {
+  visit("min", &Ranges::min);
+  visit("max", &Ranges::max);
+  visit("euclid_steps", &Ranges::euclid_steps);
+  visit("max_num", &Ranges::max_num);
+  visit("max_den", &Ranges::max_den);
+  visit("proper", &Ranges::proper);
+  visit("degree", &Ranges::degree);
+  visit("coef", &Ranges::coef);
+  visit("lead", &Ranges::lead);
+  visit("int_roots", &Ranges::int_roots);
+  visit("roots", &Ranges::roots);
+  visit("point", &Ranges::point);
+  visit("common_factor", &Ranges::common_factor);
+}
+
 // Which fields a kind has: the integer kinds min, max (and euclid_steps for integer-pair);
 // the fraction kinds max_num, max_den, proper; the polynomial kinds degree, coef, lead,
 // int_roots, roots (and point for polynomial-single, common_factor for polynomial-pair).
 enum class RangeFamily { None, Integer, Fraction, Polynomial };
 RangeFamily FamilyOf(const ProblemParams& params);
+// Whether the kind of `params` has the field of this key.
+bool HasRangeField(const ProblemParams& params, std::string_view key);
 
 // The bound of every integer in a range: the program's Long_Max either way.
 inline constexpr std::int32_t RangeBound = 2147483646;

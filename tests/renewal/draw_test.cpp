@@ -2,6 +2,7 @@
 
 #include "polynomials/polanalysis.h"
 #include "polynomials/polarith.h"
+#include "renewal/rangestest.h"
 
 #include <gtest/gtest.h>
 
@@ -14,22 +15,9 @@
 namespace tessaro {
 namespace {
 
-constexpr int Seeds = 300;
+using namespace test;
 
-// Euclid's algorithm on the magnitudes, larger first, counted in 64 bits.
-int Divisions(std::int64_t a, std::int64_t b) {
-  a = std::llabs(a);
-  b = std::llabs(b);
-  if (a < b) std::swap(a, b);
-  int n = 0;
-  while (b != 0) {
-    const std::int64_t r = a % b;
-    a = b;
-    b = r;
-    ++n;
-  }
-  return n;
-}
+constexpr int Seeds = 300;
 
 TEST(DrawEuclidPair, TakesExactlyTheDivisionsAskedWithinTheRange) {
   const struct {

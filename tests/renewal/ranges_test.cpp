@@ -1,5 +1,7 @@
 #include "renewal/ranges.h"
 
+#include "renewal/rangestest.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,6 +9,8 @@
 
 namespace tessaro {
 namespace {
+
+using namespace test;
 
 // One problem of every kind but text, with the window's usual inputs.
 std::vector<ProblemParams> EveryKind() {
@@ -46,6 +50,30 @@ TEST(Ranges, EveryKindsDefaultsHoldAndComeFromItsDice) {
   EXPECT_EQ(DefaultRanges(TextParams{}), Ranges{}) << "a text problem has no ranges";
 }
 
+// The keys a file's "ranges" object and the dialog offer for each kind.
+TEST(Ranges, EachKindHasItsFields) {
+  const struct {
+    ProblemParams params;
+    const char* keys;
+  } rows[] = {
+      {TextParams{}, ""},
+      {IntegerSingleParams{}, "min max "},
+      {IntegerPairParams{}, "min max euclid_steps "},
+      {IntegerCombinedParams{}, "min max "},
+      {FractionCombinedParams{}, "max_num max_den proper "},
+      {PolynomialSingleParams{}, "degree coef lead int_roots roots point "},
+      {PolynomialPairParams{}, "degree coef lead int_roots roots common_factor "},
+      {PolynomialCombinedParams{}, "degree coef lead int_roots roots "},
+  };
+  for (const auto& row : rows) {
+    std::string keys;
+    ForEachRangeField([&](std::string_view key, auto) {
+      if (HasRangeField(row.params, key)) keys += std::string(key) + " ";
+    });
+    EXPECT_EQ(keys, row.keys) << KindName(row.params);
+  }
+}
+
 TEST(Ranges, GivenFieldsOverrideTheDefaults) {
   Ranges given;
   given.max = 500;
@@ -62,29 +90,6 @@ struct RefusedRow {
   Ranges ranges;
   const char* message;  // RefusalText, which starts with the field
 };
-
-Ranges Ints(std::int32_t min, std::int32_t max, std::optional<std::int32_t> steps = {}) {
-  Ranges r;
-  r.min = min;
-  r.max = max;
-  r.euclid_steps = steps;
-  return r;
-}
-
-Ranges Fractions(std::int32_t maxNum, std::int32_t maxDen) {
-  Ranges r;
-  r.max_num = maxNum;
-  r.max_den = maxDen;
-  return r;
-}
-
-Ranges Pols(IntRange degree, IntRange coef = {-8, 8}, IntRange lead = {1, 9}) {
-  Ranges r;
-  r.degree = degree;
-  r.coef = coef;
-  r.lead = lead;
-  return r;
-}
 
 TEST(Ranges, RefusesRangesThatCannotHoldNamingTheField) {
   Ranges point = Pols({1, 3});
@@ -187,21 +192,11 @@ TEST(Ranges, AcceptsTheEdgesThatHold) {
 
 // The least larger number of a pair taking n divisions, found by trying every pair.
 TEST(Ranges, LeastEuclidNumberIsTheSmallestThatTakesThatManyDivisions) {
-  auto divisions = [](int a, int b) {
-    int n = 0;
-    while (b != 0) {
-      const int r = a % b;
-      a = b;
-      b = r;
-      ++n;
-    }
-    return n;
-  };
   for (int steps = 1; steps <= MaxEuclidSteps; ++steps) {
     int least = 0;
     for (int a = 1; least == 0 && a <= 100; ++a)
       for (int b = 1; b <= a; ++b)
-        if (divisions(a, b) == steps) {
+        if (Divisions(a, b) == steps) {
           least = a;
           break;
         }

@@ -3,6 +3,7 @@
 #include "panels/failuretexts.h"
 #include "polynomials/polanalysis.h"
 #include "polynomials/polarith.h"
+#include "renewal/rangestest.h"
 
 #include <gtest/gtest.h>
 
@@ -15,44 +16,9 @@
 namespace tessaro {
 namespace {
 
+using namespace test;
+
 constexpr int Seeds = 200;
-
-int Divisions(std::int64_t a, std::int64_t b) {
-  a = std::llabs(a);
-  b = std::llabs(b);
-  if (a < b) std::swap(a, b);
-  int n = 0;
-  for (; b != 0; ++n) {
-    const std::int64_t r = a % b;
-    a = b;
-    b = r;
-  }
-  return n;
-}
-
-Ranges Ints(std::int32_t min, std::int32_t max, std::optional<std::int32_t> steps = {}) {
-  Ranges r;
-  r.min = min;
-  r.max = max;
-  r.euclid_steps = steps;
-  return r;
-}
-
-Ranges Fractions(std::int32_t maxNum, std::int32_t maxDen, bool proper = false) {
-  Ranges r;
-  r.max_num = maxNum;
-  r.max_den = maxDen;
-  r.proper = proper;
-  return r;
-}
-
-Ranges Pols(IntRange degree, bool intRoots = false, bool commonFactor = false) {
-  Ranges r;
-  r.degree = degree;
-  r.int_roots = intRoots;
-  if (commonFactor) r.common_factor = true;
-  return r;
-}
 
 // ---- What a renewed problem must satisfy, kind by kind ----
 
@@ -216,14 +182,14 @@ std::vector<KindRow> KindRows() {
       {"a short proper list", FractionCombinedParams{"a/b", {"1/2", "1/3"}},
        Fractions(5, 6, true)},
       {"the polynomial dice", PolynomialSingleParams{"x^2-1", "0"}, {}},
-      {"integer roots", PolynomialSingleParams{"x^2-1", "0"}, Pols({1, 8}, true)},
+      {"integer roots", PolynomialSingleParams{"x^2-1", "0"}, IntRoots(Pols({1, 8}))},
       {"constants", PolynomialSingleParams{"x^2-1", "0"}, Pols({0, 0})},
       {"a pair of the dice", PolynomialPairParams{"x", "x"}, {}},
-      {"a pair with a common factor", PolynomialPairParams{"x", "x"}, Pols({1, 5}, false, true)},
-      {"a common root", PolynomialPairParams{"x", "x"}, Pols({1, 4}, true, true)},
+      {"a pair with a common factor", PolynomialPairParams{"x", "x"}, CommonFactor(Pols({1, 5}))},
+      {"a common root", PolynomialPairParams{"x", "x"}, CommonFactor(IntRoots(Pols({1, 4})))},
       {"a polynomial list", PolynomialCombinedParams{"A*B+C", {"x", "x", "x"}}, lowerPols},
       {"a list with integer roots", PolynomialCombinedParams{"A-B", {"x", "x"}},
-       Pols({2, 4}, true)},
+       IntRoots(Pols({2, 4}))},
   };
 }
 
