@@ -76,10 +76,12 @@ struct Drafter {
     return {p};
   }
 
+  // f2 other than f1 (f1 - f2 = 0 teaches little), unless the ranges hold hardly another.
   Draft operator()(FractionPairParams p) {
     std::optional<std::string> f1 = FractionTextOf(s, r);
     if (!f1) return Missed(Miss::TooNarrow);
-    std::optional<std::string> f2 = FractionTextOf(s, r);
+    std::optional<std::string> f2;
+    for (int tries = 0; tries < 64 && (!f2 || *f2 == *f1); ++tries) f2 = FractionTextOf(s, r);
     if (!f2) return Missed(Miss::TooNarrow);
     p.f1 = std::move(*f1);
     p.f2 = std::move(*f2);

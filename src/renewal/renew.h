@@ -43,9 +43,10 @@ struct Renewal {
 // MaxDraws times. Integer kinds draw every number within min .. max (a list's numbers all
 // different, as the Integers window's list keeps them; b of a pair never 0; with
 // euclid_steps a pair whose hcd takes exactly that many divisions). Fraction kinds draw
-// reduced fractions that are never whole (a list's all different). Polynomial kinds draw each
-// polynomial's degree and coefficients, or its roots with int_roots, and polynomial-single
-// its point. Exponent, basis, decimals, the expressions and the sizes of the lists stay.
+// reduced fractions that are never whole (a list's all different, a pair's two different
+// unless the ranges hold hardly another). Polynomial kinds draw each polynomial's degree and
+// coefficients, or its roots with int_roots, and polynomial-single its point. Exponent,
+// basis, decimals, the expressions and the sizes of the lists stay.
 Renewal Renew(const ProblemParams& params, const Ranges& ranges, Stream& stream);
 
 struct RenewalInput {

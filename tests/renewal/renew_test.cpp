@@ -109,6 +109,7 @@ void ExpectRenewed(const ProblemParams& before, const ProblemParams& after, cons
     const auto& a = std::get<FractionPairParams>(after);
     ExpectFraction(a.f1, r);
     ExpectFraction(a.f2, r);
+    EXPECT_NE(a.f1, a.f2);
   } else if (auto* b = std::get_if<FractionCombinedParams>(&before)) {
     const auto& a = std::get<FractionCombinedParams>(after);
     EXPECT_EQ(a.expression, b->expression);
@@ -171,7 +172,7 @@ std::vector<KindRow> KindRows() {
       {"the widest numbers", IntegerCombinedParams{"a-b", {1, 2}, 2},
        Ints(-2147483646, 2147483646)},
       {"fractions of the dice", FractionPairParams{"1/2", "3/4"}, {}},
-      {"only halves and thirds", FractionPairParams{"1/2", "3/4"}, Fractions(1, 3)},
+      {"only halves and thirds", FractionPairParams{"1/2", "3/4"}, Fractions(2, 3)},
       {"numerators far above the denominators", FractionPairParams{"1/2", "3/4"},
        Fractions(1000, 3)},
       {"proper with few denominators", FractionCombinedParams{"a+b", {"1/2", "1/3"}},
@@ -224,6 +225,14 @@ TEST(Renew, LeavesATextProblemAsItIs) {
   EXPECT_TRUE(std::holds_alternative<TextParams>(renewal.params));
   EXPECT_EQ(renewal.draws, 0);
   EXPECT_EQ(Stream(1).Next(), stream.Next()) << "nothing drawn";
+}
+
+TEST(Renew, TakesTheSameFractionTwiceOnlyWhenTheRangesHoldNoOther) {
+  Stream stream(5);
+  const Renewal renewal = Renew(FractionPairParams{"1/3", "2/3"}, Fractions(1, 2), stream);
+  ASSERT_EQ(renewal.outcome, RenewOutcome::Renewed);
+  EXPECT_EQ(std::get<FractionPairParams>(renewal.params).f1, "1/2");
+  EXPECT_EQ(std::get<FractionPairParams>(renewal.params).f2, "1/2");
 }
 
 struct RefusalRow {
