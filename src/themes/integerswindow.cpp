@@ -29,6 +29,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <memory>
 #include <optional>
@@ -657,17 +658,20 @@ void TFAritm::BuildMenu() {
 
 void TFAritm::ConnectHandlers() {
   auto click = [this](QAbstractButton* button, auto handler) {
-    connect(button, &QAbstractButton::clicked, this, Guarded([this, handler] { (this->*handler)(); }));
+    connect(button, &QAbstractButton::clicked, this,
+            Guarded([this, handler] { (this->*handler)(); }));
   };
   // Enter in a field runs a command of the model.
   auto enter = [this](QLineEdit* edit, void (IntegerWindowState::*command)()) {
-    connect(edit, &QLineEdit::returnPressed, this, Guarded([this, command] { Enter(command); }));
+    connect(edit, &QLineEdit::returnPressed, this, Guarded([this, command] { Apply(command); }));
   };
   // What the user types goes to the model as it is typed; the program's own writes are
-  // not heard.
-  auto typed = [this](QLineEdit* edit, auto command) {
-    connect(edit, &QLineEdit::textChanged, this,
-            Guarded([this, edit, command] { Act([&] { command(ToStd(edit->text())); }); }));
+  // not heard. Typing changes this window only, and the base fields nothing but their text.
+  auto typed = [this](QLineEdit* edit, auto command, bool show = true) {
+    connect(edit, &QLineEdit::textChanged, this, Guarded([this, edit, command, show] {
+              command(ToStd(edit->text()));
+              if (show) Show();
+            }));
   };
 
   // Single integer.
@@ -675,8 +679,7 @@ void TFAritm::ConnectHandlers() {
   connect(IdN, &QLineEdit::returnPressed, this, Guarded([this] { AcceptN(); }));
   typed(IdN, [this](const std::string& t) { state_.EditN(t); });
   click(BtL, &TFAritm::BtLClick);
-  connect(Lexp, &QComboBox::currentIndexChanged, this,
-          Guarded([this] { Act([this] { state_.ChooseExponent(Chosen(Lexp)); }); }));
+  connect(Lexp, &QComboBox::currentIndexChanged, this, Guarded([this] { LexpChange(); }));
   const std::pair<QLineEdit*, IntegerField> fields[] = {{IdHex, IntegerField::Hex},
                                                         {IdBin, IntegerField::Bin},
                                                         {IdOct, IntegerField::Oct},
@@ -684,7 +687,7 @@ void TFAritm::ConnectHandlers() {
                                                         {IdBX, IntegerField::Basis}};
   for (const auto& [edit, field] : fields) {
     const IntegerField f = field;
-    typed(edit, [this, f](const std::string& t) { state_.Edit(f, t); });
+    typed(edit, [this, f](const std::string& t) { state_.Edit(f, t); }, false);
   }
   enter(IdHex, &IntegerWindowState::EnterHex);
   enter(IdOct, &IntegerWindowState::EnterOct);
@@ -699,9 +702,8 @@ void TFAritm::ConnectHandlers() {
   click(BtRnd, &TFAritm::BtRndClick);
   for (QComboBox* combo : {IdA, IdB})
     connect(combo, &QComboBox::editTextChanged, this, Guarded([this] {
-              Act([this] {
-                state_.EditOperands(ToStd(IdA->currentText()), ToStd(IdB->currentText()));
-              });
+              state_.EditOperands(ToStd(IdA->currentText()), ToStd(IdB->currentText()));
+              Show();
             }));
 
   // The list.
@@ -726,13 +728,7 @@ void TFAritm::ConnectHandlers() {
   typed(IdOC, [this](const std::string& t) { state_.EditExpression(t); });
 
   // Problems: each button and its menu item run the same command.
-  const std::tuple<QToolButton*, QAction*, IntegerSection> commands[] = {
-      {BtPrbl1, OpPr1, IntegerSection::Single},
-      {BtPrbl2, OpPr2, IntegerSection::Pair},
-      {BtPrblOC, OpPrCO, IntegerSection::Combined},
-      {BtPrblN, OpPrN, IntegerSection::List},
-  };
-  for (const auto& [button, action, kind] : commands) {
+  for (const auto& [button, action, kind] : KindControls()) {
     const IntegerSection k = kind;
     connect(button, &QToolButton::clicked, this, Guarded([this, k] { ProblemCommand(k); }));
     connect(action, &QAction::triggered, this, Guarded([this, k] { ProblemCommand(k); }));
@@ -761,11 +757,11 @@ bool TFAritm::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
     if (watched == Lexp && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
-      RunGuarded([this] { Act([this] { state_.ChooseExponent(Chosen(Lexp)); }); });
+      RunGuarded([this] { LexpChange(); });
       return true;
     }
   } else if (event->type() == QEvent::MouseButtonDblClick && watched == IdBin) {
-    RunGuarded([this] { Act([this] { state_.DoubleClickBin(); }); });
+    RunGuarded([this] { Apply(&IntegerWindowState::DoubleClickBin); });
   }
   return QMainWindow::eventFilter(watched, event);
 }
@@ -832,7 +828,8 @@ void TFAritm::ShowList() {
   QStringList rows;
   for (const std::string& row : state_.Rows()) rows << FromStd(row);
   QStringList letters;
-  for (std::size_t i = 0; i < list.Size(); ++i) letters << QString(QChar::fromLatin1(list.Letter(i)));
+  for (std::size_t i = 0; i < list.Size(); ++i)
+    letters << QString(QChar::fromLatin1(list.Letter(i)));
   Put(LN, rows);
   Put(LL, letters);
   PutSelection(LN, list);
@@ -845,14 +842,15 @@ void TFAritm::ShowList() {
   Put(EtMCMn, shared.Lcm());
 }
 
+std::array<TFAritm::ProblemControls, IntegerSectionCount> TFAritm::KindControls() const {
+  return {{{BtPrbl1, OpPr1, IntegerSection::Single},
+           {BtPrbl2, OpPr2, IntegerSection::Pair},
+           {BtPrblOC, OpPrCO, IntegerSection::Combined},
+           {BtPrblN, OpPrN, IntegerSection::List}}};
+}
+
 void TFAritm::ShowKinds() {
-  const std::tuple<QToolButton*, QAction*, IntegerSection> commands[] = {
-      {BtPrbl1, OpPr1, IntegerSection::Single},
-      {BtPrbl2, OpPr2, IntegerSection::Pair},
-      {BtPrblOC, OpPrCO, IntegerSection::Combined},
-      {BtPrblN, OpPrN, IntegerSection::List},
-  };
-  for (const auto& [button, action, kind] : commands) {
+  for (const auto& [button, action, kind] : KindControls()) {
     button->setEnabled(state_.Offers(kind));
     action->setEnabled(state_.Offers(kind));
   }
@@ -870,7 +868,7 @@ void TFAritm::AcceptN() {
     if (entry == NEntry::Accepted) added = state_.AddN();
   });
   if (entry == NEntry::NotInteger) {
-    ShowMessage(IdN->text() + QStringLiteral(" isn't a valid integer"));
+    ShowMessage(FromStd(state_.Single().n) + QStringLiteral(" isn't a valid integer"));
     IdN->setFocus();
   }
   Report(added);
@@ -882,8 +880,12 @@ void TFAritm::BtLClick() {
   Report(added);
 }
 
-void TFAritm::Enter(void (IntegerWindowState::*command)()) {
+void TFAritm::Apply(void (IntegerWindowState::*command)()) {
   Act([&] { (state_.*command)(); });
+}
+
+void TFAritm::LexpChange() {
+  Act([this] { state_.ChooseExponent(Chosen(Lexp)); });
 }
 
 // ---- Two integers ----
@@ -929,10 +931,8 @@ void TFAritm::LLClick() {
 void TFAritm::LNDblClick() {
   const std::optional<std::size_t> row = CurrentRow(LN);
   if (!row) return;
-  using NEntry = IntegerWindowState::NEntry;
-  NEntry entry = NEntry::Empty;
-  Act([&] { entry = state_.AcceptListNumber(*row); });
-  if (entry == NEntry::NotInteger) ShowMessage(IdN->text() + QStringLiteral(" isn't a valid integer"));
+  // A list number is always an integer: nothing to refuse but a basis that is none.
+  Act([&] { state_.AcceptListNumber(*row); });
 }
 
 // ---- Combined operation ----

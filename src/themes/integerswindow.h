@@ -5,9 +5,11 @@
 
 #include <QMainWindow>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <tuple>
 
 class QAction;
 class QComboBox;
@@ -60,7 +62,9 @@ class TFAritm : public QMainWindow {
   // Single integer.
   void AcceptN();
   void BtLClick();
-  void Enter(void (IntegerWindowState::*command)());
+  // A command of the model that takes nothing but what the model holds.
+  void Apply(void (IntegerWindowState::*command)());
+  void LexpChange();
   // Two integers.
   void OkOpsClick();
   void BtRndClick();
@@ -73,8 +77,11 @@ class TFAritm : public QMainWindow {
   void LNDblClick();
   // Combined operation.
   void OpsCmb();
-  // Problems.
+  // Problems: one kind, or "All" (no kind).
   void ProblemCommand(std::optional<IntegerSection> kind);
+  // Each kind's button and menu item.
+  using ProblemControls = std::tuple<QToolButton*, QAction*, IntegerSection>;
+  std::array<ProblemControls, IntegerSectionCount> KindControls() const;
 
   // PN
   QLineEdit* IdN = nullptr;

@@ -677,7 +677,8 @@ TEST_F(IntegersTest, ProblemsRepeatTheOperandsOfTheResultsShownNotWhatWasTypedSi
   TwoInts("2", "3");
   SetText(Combo("Idpq"), "5");
   Click(Find(w, "BtPrbl2"));
-  EXPECT_TRUE(Problem().second.contains("a/b= 0.66 (Q= 0, R= 2)")) << Problem().second.toStdString();
+  EXPECT_TRUE(Problem().second.contains("a/b= 0.66 (Q= 0, R= 2)"))
+      << Problem().second.toStdString();
 
   // A combined operation that fails makes no problem, even with the text unchanged.
   AddToList({12, 18});
