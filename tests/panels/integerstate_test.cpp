@@ -195,26 +195,6 @@ TEST(IntegerWindowState, EnterInTheBinaryFieldOnlySetsN) {
   EXPECT_FALSE(w.Offers(IntegerSection::Single));
 }
 
-TEST(IntegerWindowState, TheExponentAndTheBasisActOnNWhateverItsFieldShows) {
-  IntegerShared shared;
-  IntegerWindowState w(shared);
-  Accept(w, "12");
-  w.ChooseExponent(3);
-  w.Edit(IntegerField::Basis, "16");
-  w.EnterBasis();
-  ASSERT_TRUE(w.SingleSection());
-  EXPECT_EQ(w.SingleSection()->exponent, 3) << "the section follows its own N";
-  EXPECT_EQ(w.SingleSection()->basis, 16);
-  EXPECT_EQ(w.Single().x, "C");
-
-  w.EditN("13");  // typed, not accepted
-  w.ChooseExponent(2);
-  EXPECT_EQ(w.Single().power, "144");
-  w.EnterBasis();
-  EXPECT_EQ(w.Single().x, "C");
-  EXPECT_FALSE(w.Offers(IntegerSection::Single));
-}
-
 struct PairRow {
   const char* why;
   const char *a, *b;
