@@ -99,7 +99,8 @@ class IntegerShared {
   void Erase(std::size_t i);
   // The list is emptied and its problem withdrawn; n1 and n2 keep what they offer.
   void Clear();
-  // A window closes: the list is emptied, the hcd and LCM on display stay.
+  // A window closes: the list and its selection are emptied; the hcd and LCM on display,
+  // and their problem, stay.
   void Empty();
   void Unselect();
   // The user picked: these items are selected and `current` is the focused one. The hcd
@@ -151,14 +152,18 @@ class IntegerWindowState {
   enum class NEntry { Empty, NotInteger, Accepted };
   // Accepts the N field: everything about N is shown. An empty text is refused silently, a
   // text that is no integer with the window's message; a number beyond 32 bits or a basis
-  // that is no integer throws ConversionError before anything changes.
+  // that is no integer throws ConversionError before N or anything shown changes. Until N
+  // is accepted, "Add to list" is off.
   NEntry AcceptN();
   ListAdd AddN() { return shared_.Add(n_); }
   // "Add to list": N is the N field's number, stored without being shown.
   ListAdd TakeNIntoList();
-  // The exponent and the basis act on N, whatever the N field shows.
+  // The exponent and the basis act on N, whatever the N field shows. Next to the results
+  // of another number the single-integer problem is withdrawn.
   void ChooseExponent(std::int32_t k);
+  // The user types in a base field or the basis field: only the text changes.
   void Edit(IntegerField field, const std::string& text);
+  // A refused basis shows on the error line; the digits shown stay.
   void EnterBasis();
   // Enter in a base field reads N from it and shows it, its results waiting for acceptance.
   void EnterHex();
