@@ -39,24 +39,15 @@
 
 namespace tessaro {
 
-// The list every Integers window shows, and the windows showing it. It lasts while any
-// Integers window does; the next run starts afresh.
+// The list every Integers window shows, and the windows showing it.
 struct IntegersRun {
   IntegerShared shared;
   std::vector<TFAritm*> windows;
 };
 
-namespace {
+std::shared_ptr<IntegersRun> NewIntegersRun() { return std::make_shared<IntegersRun>(); }
 
-std::shared_ptr<IntegersRun> TheRun() {
-  static std::weak_ptr<IntegersRun> current;
-  std::shared_ptr<IntegersRun> run = current.lock();
-  if (!run) {
-    run = std::make_shared<IntegersRun>();
-    current = run;
-  }
-  return run;
-}
+namespace {
 
 QLineEdit* Field(const char* name, int minWidth) {
   QLineEdit* edit = Edit(name);
@@ -313,10 +304,10 @@ std::vector<ProblemParams> Sections(const IntegerWindowState& s,
 
 }  // namespace
 
-TFAritm::TFAritm(ShowProblem showProblem, QWidget* parent)
+TFAritm::TFAritm(ShowProblem showProblem, std::shared_ptr<IntegersRun> run, QWidget* parent)
     : QMainWindow(parent),
       showProblem_(std::move(showProblem)),
-      run_(TheRun()),
+      run_(run ? std::move(run) : NewIntegersRun()),
       state_(run_->shared) {
   setObjectName(QStringLiteral("FAritm"));
   setWindowTitle(QStringLiteral("Arithmetic of integers"));

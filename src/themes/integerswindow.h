@@ -26,6 +26,10 @@ namespace tessaro {
 
 struct IntegersRun;
 
+// What every Integers window of a run shares: the one list. The start-up makes it and hands
+// it to each window it opens.
+std::shared_ptr<IntegersRun> NewIntegersRun();
+
 // The Integers theme window: one integer N, two integers n1 and n2, a lettered list
 // with the hcd and LCM of a selection, and a combined operation over the list. Every
 // Integers command makes a new one; all of them show one list.
@@ -33,7 +37,7 @@ class TFAritm : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit TFAritm(ShowProblem showProblem, QWidget* parent = nullptr);
+  TFAritm(ShowProblem showProblem, std::shared_ptr<IntegersRun> run, QWidget* parent = nullptr);
   ~TFAritm() override;
 
  protected:
