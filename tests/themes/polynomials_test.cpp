@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QTableWidget>
 
 namespace tessaro::test {
@@ -67,6 +68,18 @@ class PolynomialsTest : public AppTest {
   }
   Texts UnaryResults() const {
     return {T("IdVN"), T("IdRoots"), T("IdFctr"), T("IdDer"), T("IdPrim")};
+  }
+  // The letter a one-row chooser shows (the row at the top of its view; none when empty),
+  // and the text of the operand field beside it, for A and B.
+  Texts Operands() const {
+    QApplication::processEvents();
+    Texts shown;
+    for (const auto& [chooser, field] : {std::pair{"L1", "IdP1"}, std::pair{"L2", "IdP2"}}) {
+      const QListWidgetItem* top = List(chooser)->itemAt(QPoint(2, 2));
+      shown.push_back(top ? ToStd(top->text()) : "");
+      shown.push_back(T(field));
+    }
+    return shown;
   }
 
   QWidget* w = nullptr;
@@ -368,6 +381,37 @@ TEST_F(PolynomialsTest, GoShowsTheSevenBinaryResultsWithTheChosenLetters) {
   EXPECT_EQ(BinaryResults(), results);
 }
 
+// Go computes with the operands the choosers show: each chooser shows the letter of the
+// polynomial its field holds, from the first item on.
+TEST_F(PolynomialsTest, EachChooserShowsTheLetterOfTheOperandInItsField) {
+  EXPECT_EQ(Operands(), (Texts{"", "", "", ""}));
+  Add("x^2-1");
+  EXPECT_EQ(Operands(), (Texts{"A", "x^2-1", "A", "x^2-1"}));
+  Add("x-1");
+  EXPECT_EQ(Operands(), (Texts{"A", "x^2-1", "B", "x-1"}));
+  Click(Find(w, "BtBin"));
+  EXPECT_EQ(T("IdQ"), "x+1");
+  Add("x");
+  EXPECT_EQ(Operands(), (Texts{"A", "x^2-1", "B", "x-1"})) << "a third item chooses nothing";
+
+  // Scrolling a chooser chooses the letter it brings into view.
+  List("L2")->verticalScrollBar()->setValue(2);
+  EXPECT_EQ(Operands(), (Texts{"A", "x^2-1", "C", "x"}));
+  EXPECT_EQ(BinaryResults(), Texts(7));
+
+  // Erasing: an operand keeps its polynomial under its new letter; one whose polynomial
+  // went is chosen again at its place.
+  ClickRow(List("LPols"), 0);
+  Click(Find(w, "BtBrr"));
+  EXPECT_EQ(Operands(), (Texts{"A", "x-1", "B", "x"}));
+  ClickRow(List("LPols"), 1);
+  Press(List("LPols"), Qt::Key_Delete);
+  EXPECT_EQ(Operands(), (Texts{"A", "x-1", "A", "x-1"}));
+
+  Click(Find(w, "BtClear"));
+  EXPECT_EQ(Operands(), (Texts{"", "", "", ""}));
+}
+
 TEST_F(PolynomialsTest, BinaryFailuresShowTheirTextsWhileTheOtherFieldsAreFilled) {
   const struct {
     const char *a, *b;
@@ -422,7 +466,7 @@ TEST_F(PolynomialsTest, ChoosingWithAnEmptyListDoesNothing) {
     Click(list->viewport());
     Press(list, Qt::Key_Down);
   }
-  EXPECT_EQ(T("IdP1"), "x+1");
+  EXPECT_EQ(T("IdP1"), "");  // the operands went with the list
   EXPECT_EQ(BinaryResults(), results);
   EXPECT_EQ(T("EtP1"), "A=");  // the result fields keep their texts
   EXPECT_EQ(T("IdRoots"), "-1");
@@ -591,6 +635,82 @@ TEST_F(PolynomialsTest, ButtonWhosePreconditionFailsShowsTheLastProblemAgain) {
   Combined("A^0");
   Click(Find(w, "BtPrblC"));  // disabled: nothing happens
   EXPECT_EQ(TextOf(problem, "IdE"), question);
+}
+
+// What a problem command shows in the Problem window: question lines, then answer lines.
+Texts ProblemShown(QWidget* w, const char* button) {
+  Click(Find(w, button));
+  QWidget* problem = FindWindow("FPrbl");
+  Texts shown = Lines(TextOf(problem, "IdE"));
+  for (const std::string& line : Lines(TextOf(problem, "IdR"))) shown.push_back(line);
+  return shown;
+}
+
+// A problem repeats the operands and the results shown with them: what was typed, chosen
+// or erased since they were computed does not enter it.
+TEST_F(PolynomialsTest, ProblemRepeatsTheOperandsShownWithTheirResults) {
+  Add("x^2-1");
+  Add("x-1");
+  Add("x+2");
+  Enter("IdPol", "x^2-1");
+  Binary(0, 2);
+  Combined("B*C");
+  const Texts unary = ProblemShown(w, "BtPrbl1");
+  const Texts binary = ProblemShown(w, "BtPrbl2");
+  const Texts combined = ProblemShown(w, "BtPrblC");
+  EXPECT_EQ(unary[6], "P(0) = -1");
+  EXPECT_EQ(binary[1], "A: x^2-1  B: x+2");
+  EXPECT_EQ(combined, (Texts{"Calculate B*C , being:  ", "  B= x-1", "  C= x+2", "B*C = x^2+x-2"}));
+
+  SetText(Edit("IdX"), "5");     // no Enter
+  SetText(Edit("IdP2"), "x+1");  // no Go
+  ClickRow(List("LPols"), 1);
+  Press(List("LPols"), Qt::Key_Delete);  // B goes, C becomes B
+  Type(Edit("IdOC"), "B*C+1");           // no =
+  EXPECT_EQ(ProblemShown(w, "BtPrbl1"), unary);
+  EXPECT_EQ(ProblemShown(w, "BtPrbl2"), binary);
+  EXPECT_EQ(ProblemShown(w, "BtPrblC"), combined);
+
+  // A Go that fails leaves the results and their problem as they were; the menu makes the
+  // problem of the last results even once an operand is chosen again.
+  SetText(Edit("IdP2"), "1+x");
+  ExpectMessage(NotAPolynomial);
+  Click(Find(w, "BtBin"));
+  VerifyModals();
+  EXPECT_EQ(ProblemShown(w, "BtPrbl2"), binary);
+  ClickRow(List("L1"), 1);
+  Trigger(FindAction(w, "OpBin"));
+  EXPECT_EQ(Lines(TextOf(FindWindow("FPrbl"), "IdE"))[1], binary[1]);
+  EXPECT_EQ(Lines(TextOf(FindWindow("FPrbl"), "IdR")).back(), binary.back());
+}
+
+// The Problem window is handed each section with the inputs it was made from.
+TEST_F(PolynomialsTest, ProblemIsHandedItsSectionsWithTheirInputs) {
+  std::vector<ShownProblem> shown;
+  TFP window([&shown](const ShownProblem& p) { shown.push_back(p); });
+  SetText(Find(&window, "IdPol"), "x-1");
+  Click(Find(&window, "BtaL"));
+  SetText(Find(&window, "IdPol"), "x+1");
+  Click(Find(&window, "BtaL"));
+  Click(Find(&window, "BtBin"));
+  SetText(Find(&window, "IdOC"), "A*B");
+  Click(Find(&window, "OkOC"));
+  Trigger(FindAction(&window, "OpAll"));
+  ASSERT_EQ(shown.size(), 1u);
+  const ShownProblem& all = shown.back();
+  ASSERT_EQ(all.parts.size(), 3u);
+  const auto* single = std::get_if<PolynomialSingleParams>(&all.parts[0].params);
+  const auto* pair = std::get_if<PolynomialPairParams>(&all.parts[1].params);
+  const auto* combined = std::get_if<PolynomialCombinedParams>(&all.parts[2].params);
+  ASSERT_TRUE(single && pair && combined);
+  EXPECT_EQ((Texts{single->p, single->x}), (Texts{"x+1", "0"}));
+  EXPECT_EQ((Texts{pair->a, pair->b}), (Texts{"x-1", "x+1"}));
+  EXPECT_EQ(combined->expression, "A*B");
+  EXPECT_EQ(combined->polynomials, (Texts{"x-1", "x+1"}));
+  for (const ProblemPart& part : all.parts) {
+    EXPECT_NE(all.texts.Enun.find(part.texts.Enun), std::string::npos) << KindName(part.params);
+    EXPECT_NE(all.texts.Resp.find(part.texts.Resp), std::string::npos) << KindName(part.params);
+  }
 }
 
 TEST_F(PolynomialsTest, MenuAllJoinsThePartsAndLeavesOutAnEmptyPolynomial) {
