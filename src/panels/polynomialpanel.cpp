@@ -12,10 +12,11 @@ constexpr std::string_view DegreeAbove9 = "Degree of result >9";
 constexpr std::string_view HcdLcmOverflow = "Not calculable (long integer overflow).";
 
 // The result codes of the polynomial operations, as their declarations state them.
-constexpr int Done = 1;            // PolAdd, PolSub, PolMul, PolDerivative, PolIntegral, PolHcd, PolLcm
-constexpr int DegreeTooHigh = 0;   // PolMul, PolIntegral
-constexpr int Overflowed = -1;     // a coefficient passed Long_Max (PolDivMod too)
-constexpr int DividesExactly = 0;  // PolDivMod: 0 exact, 1 a remainder, -2 a zero divisor
+// Done: PolAdd, PolSub, PolMul, PolDerivative, PolIntegral, PolHcd, PolLcm.
+constexpr int Done = 1;
+constexpr int DegreeTooHigh = 0;     // PolMul, PolIntegral
+constexpr int Overflowed = -1;       // a coefficient passed Long_Max (PolDivMod too)
+constexpr int DividesExactly = 0;    // PolDivMod: 0 exact, 1 a remainder, -2 a zero divisor
 constexpr int RootsOverflowed = -1;  // PolIntRoots
 
 std::string Str(std::string_view s) { return std::string(s); }

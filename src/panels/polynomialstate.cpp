@@ -24,7 +24,8 @@ ListAdd PolynomialState::Add(const Polynomial& entry) {
   const ListAdd added = list_.Add(entry);
   if (added != ListAdd::Added) return added;
   everListed_ = true;
-  if (changes_.list == ListChange::None) changes_.list = ListChange::Appended;
+  // The window appends one row; anything more is written afresh.
+  changes_.list = changes_.list == ListChange::None ? ListChange::Appended : ListChange::Rebuilt;
   if (list_.Size() == 1) {
     Choose(0, 0);
     Choose(1, 0);

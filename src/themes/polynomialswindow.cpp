@@ -376,7 +376,8 @@ void TFP::Handle(F handler) {
 
 void TFP::Connect() {
   auto on = [this](auto* sender, auto signal, auto handler) {
-    connect(sender, signal, this, [this, handler](auto&&...) { Handle([=, this] { (this->*handler)(); }); });
+    connect(sender, signal, this,
+            [this, handler](auto&&...) { Handle([=, this] { (this->*handler)(); }); });
   };
   on(BtOk, &QPushButton::clicked, &TFP::BtOkClick);
   on(BtRst, &QPushButton::clicked, &TFP::RstEntr);
@@ -417,9 +418,10 @@ void TFP::Connect() {
             [choose, chooser] { choose(chooser->currentRow()); });
     connect(chooser, &QListWidget::currentRowChanged, this, choose);
     // The view scrolls by whole rows: the scroll value is the row at the top.
-    connect(chooser->verticalScrollBar(), &QScrollBar::valueChanged, this, [this, k](int row) {
-      if (state_.Operand(k).item != static_cast<std::size_t>(row)) Handle([=, this] { Choose(k, row); });
-    });
+    connect(chooser->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this, k, choose](int row) {
+              if (state_.Operand(k).item != static_cast<std::size_t>(row)) choose(row);
+            });
   }
   for (QListWidget* list : {LPols, LL}) list->installEventFilter(this);
 }
@@ -474,8 +476,9 @@ void TFP::WriteChoosers() {
     const QSignalBlocker block(chooser), blockBar(chooser->verticalScrollBar());
     const std::optional<std::size_t> item = state_.Operand(k).item;
     chooser->setCurrentRow(item ? static_cast<int>(*item) : -1);
-    if (item) chooser->scrollToItem(chooser->item(static_cast<int>(*item)),
-                                    QAbstractItemView::PositionAtTop);
+    if (item)
+      chooser->scrollToItem(chooser->item(static_cast<int>(*item)),
+                            QAbstractItemView::PositionAtTop);
   }
 }
 

@@ -114,27 +114,15 @@ TEST_F(PolynomialsTest, OkReadsTheGridAndAddsNothingWhenItIsEmpty) {
   EXPECT_EQ(Rows("LPols"), (Texts{"1/2x^2", "0"}));
 }
 
+// Which cells are refused is the panel's (tests/panels); here, that a refusal adds nothing.
 TEST_F(PolynomialsTest, GridCellThatIsNoRationalIsRefused) {
-  const struct {
-    const char* cell;
-    const char* why;
-  } cases[] = {
-      {"1/0", "denominator 0"},
-      {"abc", "not a number"},
-      {"1.5", "a decimal point"},
-      {" 2", "a blank"},
-  };
   Add("x");
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.why);
-    Click(Find(w, "BtRst"));
-    SetCell(1, "3");
-    SetCell(4, c.cell);
-    ExpectMessage(NotAPolynomial);
-    Click(Find(w, "BtOk"));
-    VerifyModals();
-    EXPECT_EQ(Rows("LPols"), Texts{"x"});
-  }
+  SetCell(1, "3");
+  SetCell(4, "1/0");
+  ExpectMessage(NotAPolynomial);
+  Click(Find(w, "BtOk"));
+  VerifyModals();
+  EXPECT_EQ(Rows("LPols"), Texts{"x"});
 }
 
 TEST_F(PolynomialsTest, GenerateFillsTheGridAndDirectToListAddsAtOnce) {
@@ -236,51 +224,6 @@ TEST_F(PolynomialsTest, NumberTheConversionRefusesShowsItsMessageAndChangesNothi
   Click(Find(w, "BtOk"));
   VerifyModals();
   EXPECT_EQ(Rows("LPols"), Texts{"x^2-1"});
-}
-
-TEST_F(PolynomialsTest, ValueAtAnUnreadableOrOverflowingPointIsNotCalculable) {
-  const struct {
-    const char* pol;
-    const char* x;
-    const char* value;
-    const char* why;
-  } cases[] = {
-      {"x^2-1", "2", "3", "a plain value"},
-      {"x^2-1", "-1/3", "-8/9", "a fraction"},
-      {"x^2-1", "1/0", "Not calculable", "denominator 0"},
-      {"x^2-1", "a", "Not calculable", "not a number"},
-      {"x^9", "1000", "Not calculable", "1000^9 overflows"},
-      {"2147483646x+2147483646", "1", "Not calculable", "the sum overflows"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.why);
-    SetText(Edit("IdX"), c.x);
-    Enter("IdPol", c.pol);
-    EXPECT_EQ(T("IdVN"), c.value);
-    EXPECT_FALSE(T("IdDer").empty());  // the other fields are filled
-  }
-}
-
-TEST_F(PolynomialsTest, ZeroAndExtremePolynomialsShowTheirTexts) {
-  const struct {
-    const char* pol;
-    Texts fields;  // roots, factorization, derivative, integral
-    const char* why;
-  } cases[] = {
-      {"0", {"  - all -  ", "0", "0", "0+C"}, "the zero polynomial"},
-      {"x^9+1", {"-1", "(x+1) (x^8-x^7+x^6-x^5+x^4-x^3+x^2-x+1) ", "9x^8", "Degree of result >9"},
-       "the integral of degree 10"},
-      {"2147483646x^9", {"0, 0, 0, 0, 0, 0, 0, 0, 0", "2147483646x^9", "Some coefficient > Long_Max",
-                         "Degree of result >9"},
-       "9 times the coefficient overflows"},
-      {"1/2147483646x", {"0", "1/2147483646x", "1/2147483646", "Some coefficient > Long_Max"},
-       "the integral's denominator overflows"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.why);
-    Enter("IdPol", c.pol);
-    EXPECT_EQ((Texts{T("IdRoots"), T("IdFctr"), T("IdDer"), T("IdPrim")}), c.fields);
-  }
 }
 
 TEST_F(PolynomialsTest, DoubleClickOnALineOrItsLetterShowsThatPolynomial) {
@@ -412,36 +355,6 @@ TEST_F(PolynomialsTest, EachChooserShowsTheLetterOfTheOperandInItsField) {
   EXPECT_EQ(Operands(), (Texts{"", "", "", ""}));
 }
 
-TEST_F(PolynomialsTest, BinaryFailuresShowTheirTextsWhileTheOtherFieldsAreFilled) {
-  const struct {
-    const char *a, *b;
-    Texts results;
-    const char* why;
-  } cases[] = {
-      {"x^5+1", "x^5-1", {"2x^5", "2", "Degree of result >9", "1", "2", "1", "Not calculable (long integer overflow)."},
-       "degrees 5 and 5"},
-      {"x^2+1", "0", {"x^2+1", "x^2+1", "0", "Not calculable", "Not calculable", "x^2+1", "0"},
-       "division by the zero polynomial"},
-      {"2147483646x", "2147483646x", {"Some coefficient > Long_Max", "0", "Some coefficient > Long_Max", "1", "0",
-                                     "2147483646x", "2147483646x"},
-       "the sum and the product overflow"},
-      {"x^2", "1/2147483646x+1",
-       {"x^2+1/2147483646x+1", "x^2-1/2147483646x-1", "1/2147483646x^3+x^2", "Some coefficient > Long_Max",
-        "Some coefficient > Long_Max", "Not calculable (long integer overflow).",
-        "Not calculable (long integer overflow)."},
-       "the division overflows"},
-  };
-  Add("x");
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.why);
-    ClickRow(List("L1"), 0);
-    SetText(Edit("IdP1"), c.a);
-    SetText(Edit("IdP2"), c.b);
-    Click(Find(w, "BtBin"));
-    EXPECT_EQ(BinaryResults(), c.results);
-  }
-}
-
 TEST_F(PolynomialsTest, OperandThatIsNoPolynomialStopsGo) {
   Add("x+1");
   Binary(0, 0);
@@ -474,6 +387,8 @@ TEST_F(PolynomialsTest, ChoosingWithAnEmptyListDoesNothing) {
 
 // ---- Combined operation
 
+// The texts and colours of every code are the panel's (tests/panels); here, that the field
+// shows them and takes the usual colour back.
 TEST_F(PolynomialsTest, CombinedOperationShowsResultsAndMessagesInTheirColours) {
   Add("x+1");
   Add("x-1");
@@ -485,16 +400,11 @@ TEST_F(PolynomialsTest, CombinedOperationShowsResultsAndMessagesInTheirColours) 
     const char* why;
   } cases[] = {
       {"A*B", "x^2-1", normal, "a product"},
-      {"(A*B)/B", "x+1", normal, "an exact division"},
       {"A/B", "Not divisible polynomials", Code1, "a remainder"},
-      {"A^3", "x^3+3x^2+3x+1", normal, "a power"},
       {"A^0", "exponent should be >1 integer", Code2, "exponent 0"},
       {"A^10", "Degree of result >9", Code3, "degree 10"},
-      {"A-B-A", "-x+1", normal, "minus groups from the left"},
-      {"A/0", "Not divisible polynomials", Code1, "division by zero"},
-      {"2147483646*A*A", "Some coefficient > Long_Max", Code1, "an overflow"},
       {"Q", "WHAT IS IT?", Code4, "Q names nothing"},
-      {"C", "WHAT IS IT?", Code4, "beyond the list"},
+      {"A-B-A", "-x+1", normal, "the usual colour again"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.why);
