@@ -7,10 +7,6 @@ namespace tessaro {
 
 namespace {
 
-constexpr std::string_view CoefficientOverflow = "Some coefficient > Long_Max";
-constexpr std::string_view DegreeAbove9 = "Degree of result >9";
-constexpr std::string_view HcdLcmOverflow = "Not calculable (long integer overflow).";
-
 // The result codes of the polynomial operations, as their declarations state them.
 // Done: PolAdd, PolSub, PolMul, PolDerivative, PolIntegral, PolHcd, PolLcm.
 constexpr int Done = 1;
