@@ -9,6 +9,7 @@
 #include "themes/integerswindow.h"
 #include "themes/polynomialswindow.h"
 #include "ui/keyboard.h"
+#include "ui/language.h"
 
 #include <QApplication>
 #include <QShortcut>
@@ -109,5 +110,6 @@ void ShutDown() { delete Run(); }
 void StartUp() {
   tessaro::ShutDown();
   tessaro::UseKeyboardStyle();
+  tessaro::UseLanguage(tessaro::DesktopLanguage(QProcessEnvironment::systemEnvironment()));
   new tessaro::Program();
 }
