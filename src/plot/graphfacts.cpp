@@ -1,0 +1,116 @@
+#include "plot/graphfacts.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace tessaro {
+
+namespace {
+
+// An exact value longer than this is shown approximately: a turning point's height can be a
+// fraction of a hundred digits, which no one reads.
+constexpr std::size_t LongestExact = 20;
+
+std::string Joined(const std::vector<GraphPoint>& points) {
+  std::string out;
+  for (const GraphPoint& point : points) {
+    if (!out.empty()) out += ", ";
+    out += point.label;
+  }
+  return out;
+}
+
+// "Real roots: -1/2, 1/2." — singular for one, "none" for none.
+std::string Sentence(const char* one, const char* many, const std::vector<GraphPoint>& points) {
+  if (points.empty()) return std::string(many) + ": none.";
+  return std::string(points.size() == 1 ? one : many) + ": " + Joined(points) + ".";
+}
+
+std::string CoordinateText(bool exact, const WideRational& value, double approx) {
+  if (exact) {
+    std::string text = value.Text();
+    if (text.size() <= LongestExact) return text;
+  }
+  return ApproxText(approx);
+}
+
+}  // namespace
+
+std::string MultiplicityWord(int multiplicity) {
+  static const char* const words[] = {"",          "",         "double",   "triple",
+                                      "quadruple", "quintuple", "sextuple", "septuple",
+                                      "octuple",   "nonuple"};
+  if (multiplicity >= 0 && multiplicity <= 9) return words[multiplicity];
+  return std::to_string(multiplicity) + "-fold";
+}
+
+std::string ApproxText(double v) {
+  char buffer[64];
+  const double magnitude = std::fabs(v);
+  if (!std::isfinite(v)) return v > 0 ? "≈ ∞" : (v < 0 ? "≈ -∞" : "?");
+  if (magnitude == 0 || (magnitude >= 0.001 && magnitude < 1e7)) {
+    std::snprintf(buffer, sizeof buffer, "%.3f", v);
+    std::string text = buffer;
+    // A value that rounds to zero shows no sign.
+    if (text == "-0.000") text = "0.000";
+    return "≈ " + text;
+  }
+  int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+  double mantissa = v / std::pow(10.0, exponent);
+  std::snprintf(buffer, sizeof buffer, "%.3f", mantissa);
+  // 9.9996 rounds up to 10.000: one more power of ten instead.
+  if (std::fabs(std::atof(buffer)) >= 10) {
+    ++exponent;
+    std::snprintf(buffer, sizeof buffer, "%.3f", v / std::pow(10.0, exponent));
+  }
+  return "≈ " + std::string(buffer) + "·10^" + std::to_string(exponent);
+}
+
+std::string RootLabel(const RealRoot& root) {
+  std::string label = root.exact ? root.value.Text() : ApproxText(root.approx);
+  if (root.multiplicity > 1) label += " (" + MultiplicityWord(root.multiplicity) + ")";
+  return label;
+}
+
+GraphFacts FactsOf(const Polynomial& p) {
+  GraphFacts facts;
+  facts.p = p;
+  std::vector<RealRoot> roots;
+  const RootsOutcome outcome = PolRealRoots(p, roots);
+  if (outcome == RootsOutcome::Refused) {
+    facts.text = "Not a rational polynomial";
+    return facts;
+  }
+  facts.yIntercept = PolValueApprox(p, 0);
+  if (outcome == RootsOutcome::EveryX) {
+    facts.state = GraphState::ZeroPolynomial;
+    facts.text = "Real roots: every x (the polynomial is 0). Turning points: none.";
+    return facts;
+  }
+  facts.state = GraphState::Curve;
+  for (const RealRoot& r : roots)
+    facts.roots.push_back({r.approx, 0, RootLabel(r), r.exact, r.multiplicity});
+  std::vector<StationaryPoint> points;
+  // A constant has no stationary point worth marking: its derivative is 0 everywhere.
+  if (PolStationaryPoints(p, points) == RootsOutcome::Found) {
+    for (const StationaryPoint& s : points) {
+      GraphPoint point;
+      point.x = s.x.approx;
+      point.y = s.approxY;
+      point.exact = s.x.exact;
+      point.multiplicity = s.x.multiplicity;
+      point.label = "(" + CoordinateText(s.x.exact, s.x.value, s.x.approx) + ", " +
+                    CoordinateText(s.exactY, s.y, s.approxY) + ")";
+      (s.Turning() ? facts.turningPoints : facts.flatPoints).push_back(std::move(point));
+    }
+  }
+  facts.text = Sentence("Real root", "Real roots", facts.roots) + " " +
+               Sentence("Turning point", "Turning points", facts.turningPoints);
+  if (!facts.flatPoints.empty()) {
+    facts.text += " " + Sentence("Stationary point of inflection",
+                                 "Stationary points of inflection", facts.flatPoints);
+  }
+  return facts;
+}
+
+}  // namespace tessaro
