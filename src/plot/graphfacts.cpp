@@ -78,13 +78,15 @@ GraphFacts FactsOf(const Polynomial& p) {
   std::vector<RealRoot> roots;
   const RootsOutcome outcome = PolRealRoots(p, roots);
   if (outcome == RootsOutcome::Refused) {
-    facts.text = "Not a rational polynomial";
+    facts.sentences = {"Not a rational polynomial"};
+    facts.text = facts.sentences.front();
     return facts;
   }
   facts.yIntercept = PolValueApprox(p, 0);
   if (outcome == RootsOutcome::EveryX) {
     facts.state = GraphState::ZeroPolynomial;
-    facts.text = "Real roots: every x (the polynomial is 0). Turning points: none.";
+    facts.sentences = {"Real roots: every x (the polynomial is 0).", "Turning points: none."};
+    facts.text = facts.sentences[0] + " " + facts.sentences[1];
     return facts;
   }
   facts.state = GraphState::Curve;
@@ -104,12 +106,14 @@ GraphFacts FactsOf(const Polynomial& p) {
       (s.Turning() ? facts.turningPoints : facts.flatPoints).push_back(std::move(point));
     }
   }
-  facts.text = Sentence("Real root", "Real roots", facts.roots) + " " +
-               Sentence("Turning point", "Turning points", facts.turningPoints);
+  facts.sentences = {Sentence("Real root", "Real roots", facts.roots),
+                     Sentence("Turning point", "Turning points", facts.turningPoints)};
   if (!facts.flatPoints.empty()) {
-    facts.text += " " + Sentence("Stationary point of inflection",
-                                 "Stationary points of inflection", facts.flatPoints);
+    facts.sentences.push_back(Sentence("Stationary point of inflection",
+                                       "Stationary points of inflection", facts.flatPoints));
   }
+  for (const std::string& sentence : facts.sentences)
+    facts.text += (facts.text.empty() ? "" : " ") + sentence;
   return facts;
 }
 

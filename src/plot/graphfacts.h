@@ -33,7 +33,8 @@ struct GraphFacts {
   std::vector<GraphPoint> flatPoints;     // stationary points where the curve goes on
   double yIntercept = 0;
   // The same facts in words, for reading, copying and screen readers:
-  // "Real roots: -1/2, 1/2. Turning point: (0, -1)."
+  // "Real roots: -1/2, 1/2. Turning point: (0, -1)." — the sentences joined by a space.
+  std::vector<std::string> sentences;
   std::string text;
 };
 
