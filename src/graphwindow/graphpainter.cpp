@@ -46,10 +46,9 @@ struct Mapping {
 
 // Text on a box of the background, so that grid lines and the curve do not run through it.
 void BoxedText(QPainter& painter, const QRectF& box, const QString& text, const GraphStyle& style) {
-  QColor back = style.background;
-  back.setAlphaF(0.85);
+  // Opaque: a line showing through a "0" would read as "-0".
   painter.setPen(Qt::NoPen);
-  painter.setBrush(back);
+  painter.setBrush(style.background);
   painter.drawRoundedRect(box.adjusted(-2, 0, 2, 0), 3, 3);
   painter.setPen(style.text);
   painter.drawText(box, Qt::AlignCenter, text);
@@ -79,7 +78,7 @@ void PaintGrid(QPainter& painter, const Mapping& m, const GraphStyle& style) {
     const double w = metrics.horizontalAdvance(text);
     const double top = std::clamp(m.Y(t.value) - h / 2, a.top() + 2, a.bottom() - 2 * h - 4);
     if (m.Y(t.value) > a.bottom() - h - 4) continue;  // the corner belongs to the x values
-    BoxedText(painter, QRectF(a.left() + 4, top, w, h), text, style);
+    BoxedText(painter, QRectF(a.left() + 2, top, w, h), text, style);
   }
 }
 

@@ -12,8 +12,22 @@ namespace {
 
 constexpr double Margin = 0.1;
 constexpr double DefaultHalf = 5;
-constexpr double NarrowestSpan = 1e-9;
-constexpr double WidestSpan = 1e12;
+// A view narrower than this part of its distance from 0 would blur into the doubles'
+// rounding; ends beyond Farthest leave no room for the arithmetic of drawing.
+constexpr double Finest = 1e-9;
+constexpr double Farthest = 1e200;
+
+bool Drawable(const View& v) {
+  for (double end : {v.x0, v.x1, v.y0, v.y1}) {
+    if (!(std::fabs(end) <= Farthest)) return false;
+  }
+  return v.x1 > v.x0 && v.y1 > v.y0;
+}
+
+// The span of [lo, hi] is fine enough to draw.
+bool Fine(double lo, double hi) {
+  return hi - lo >= Finest * std::max({1.0, std::fabs(lo), std::fabs(hi)});
+}
 
 // [lo, hi] with the margin, or `fallback` when the points fix no span.
 std::pair<double, double> Spread(double lo, double hi, std::pair<double, double> fallback) {
@@ -89,22 +103,16 @@ View ZoomedAbout(const View& v, double x, double y, double factor) {
   z.x1 = x + (v.x1 - x) / factor;
   z.y0 = y - (y - v.y0) / factor;
   z.y1 = y + (v.y1 - y) / factor;
-  for (double span : {z.x1 - z.x0, z.y1 - z.y0}) {
-    if (!(span >= NarrowestSpan && span <= WidestSpan)) return v;
-  }
-  for (double end : {z.x0, z.x1, z.y0, z.y1}) {
-    if (!(std::fabs(end) < WidestSpan)) return v;
-  }
+  if (!Drawable(z)) return v;
+  // Zooming in stops at the finest view; a view already finer may still zoom out.
+  if (factor > 1 && (!Fine(z.x0, z.x1) || !Fine(z.y0, z.y1))) return v;
   return z;
 }
 
 View Panned(const View& v, double fx, double fy) {
   const double dx = (v.x1 - v.x0) * fx, dy = (v.y1 - v.y0) * fy;
   const View p{v.x0 + dx, v.x1 + dx, v.y0 + dy, v.y1 + dy};
-  for (double end : {p.x0, p.x1, p.y0, p.y1}) {
-    if (!(std::fabs(end) < WidestSpan)) return v;
-  }
-  return p;
+  return Drawable(p) && Fine(p.x0, p.x1) && Fine(p.y0, p.y1) ? p : v;
 }
 
 double TickStep(double lo, double hi, int most) {

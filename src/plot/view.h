@@ -20,10 +20,11 @@ struct View {
 View FittedView(const GraphFacts& facts);
 
 // Zoomed by `factor` (above 1 closer, below 1 farther) so that the point (x, y) stays where
-// it is on the screen. The old view when the new one would be too narrow (1e-9) or too wide
-// (1e12) for the doubles to draw.
+// it is on the screen. The old view when the new one would be too fine for the doubles to
+// draw (narrower than 1e-9 of its distance from 0) or reach beyond 1e200.
 View ZoomedAbout(const View& v, double x, double y, double factor);
-// Moved by fractions of its width and height, toward larger x and y for positive ones.
+// Moved by fractions of its width and height, toward larger x and y for positive ones; the
+// old view where the new one could not be drawn.
 View Panned(const View& v, double fx, double fy);
 
 struct Tick {

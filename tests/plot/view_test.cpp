@@ -47,11 +47,19 @@ TEST(ViewMoves, ZoomKeepsThePointUnderTheCursorAndRefusesTheExtremes) {
   ExpectView(ZoomedAbout(v, 5, -5, 2), {0, 5, -5, 0});  // the corner stays
   ExpectView(ZoomedAbout(v, 0, 0, 0.5), {-10, 10, -10, 10});
   EXPECT_EQ(ZoomedAbout(v, 0, 0, 1e11), v) << "narrower than 1e-9";
-  EXPECT_EQ(ZoomedAbout(v, 0, 0, 1e-12), v) << "wider than 1e12";
+  EXPECT_EQ(ZoomedAbout(v, 0, 0, 1e-200), v) << "beyond 1e200";
   EXPECT_EQ(ZoomedAbout(v, 0, 0, 0), v);
+  // Far from 0 the finest view is wider: 1e-9 of the distance.
+  const View far{1e6, 1e6 + 1, 0, 1};
+  EXPECT_EQ(ZoomedAbout(far, 1e6, 0, 1e4), far);
+  EXPECT_NE(ZoomedAbout(far, 1e6, 0, 10), far);
+  // A view of the values of a degree-9 polynomial at 10^20 still zooms and pans.
+  const View huge{-1e20, 1e20, -1e180, 1e180};
+  EXPECT_NE(ZoomedAbout(huge, 0, 0, 2), huge);
+  EXPECT_NE(Panned(huge, 0.1, 0.1), huge);
   ExpectView(Panned(v, 0.1, -0.2), {-4, 6, -7, 3});
-  const View far{1e12 - 10, 1e12 - 5, 0, 1};
-  EXPECT_EQ(Panned(far, 1, 0), far) << "beyond 1e12";
+  const View edge{0, 1, 1e200 - 1e190, 1e200};
+  EXPECT_EQ(Panned(edge, 0, 1), edge) << "beyond 1e200";
 }
 
 TEST(Ticks, RoundValuesAndTheirTexts) {
