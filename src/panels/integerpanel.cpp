@@ -10,7 +10,7 @@ namespace tessaro {
 
 namespace {
 
-constexpr const char* Overflow = " > LONG_MAX";
+const std::string Overflow(IntOverflow);
 
 std::string CheckedText(std::int64_t v) {
   return (v > Long_Max || v < -std::int64_t{Long_Max}) ? Overflow : std::to_string(v);
@@ -83,7 +83,6 @@ TwoIntTexts TwoIntResults(std::int32_t n1, std::int32_t n2, int decimals) {
 std::int32_t DrawOperand() { return Rnd(10) + 1; }
 
 SelectionTexts SelectionResults(const std::vector<std::int32_t>& values) {
-  constexpr const char* ListOverflow = ">Long_Max";
   std::int32_t h = 0;
   bool hBig = false;  // h stands for 2147483648
   std::int32_t l = 1;
@@ -109,9 +108,9 @@ SelectionTexts SelectionResults(const std::vector<std::int32_t>& values) {
     }
   }
   SelectionTexts t;
-  t.Hcd = hBig ? ListOverflow : std::to_string(h);
+  t.Hcd = hBig ? std::string(ListOverflow) : std::to_string(h);
   // A zero operand makes the LCM 0, whatever the others are.
-  t.Lcm = zero ? "0" : overflow ? ListOverflow : std::to_string(l);
+  t.Lcm = zero ? "0" : overflow ? std::string(ListOverflow) : std::to_string(l);
   return t;
 }
 

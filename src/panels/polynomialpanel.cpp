@@ -7,10 +7,6 @@ namespace tessaro {
 
 namespace {
 
-constexpr std::string_view CoefficientOverflow = "Some coefficient > Long_Max";
-constexpr std::string_view DegreeAbove9 = "Degree of result >9";
-constexpr std::string_view HcdLcmOverflow = "Not calculable (long integer overflow).";
-
 std::string Str(std::string_view s) { return std::string(s); }
 
 // A coefficient the window may use: a rational with a non-zero denominator.
