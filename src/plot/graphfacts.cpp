@@ -1,5 +1,7 @@
 #include "plot/graphfacts.h"
 
+#include "numbers/words.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -21,9 +23,10 @@ std::string Joined(const std::vector<GraphPoint>& points) {
 }
 
 // "Real roots: -1/2, 1/2." — singular for one, "none" for none.
-std::string Sentence(const char* one, const char* many, const std::vector<GraphPoint>& points) {
-  if (points.empty()) return std::string(many) + ": none.";
-  return std::string(points.size() == 1 ? one : many) + ": " + Joined(points) + ".";
+std::string Sentence(const std::string& one, const std::string& many,
+                     const std::vector<GraphPoint>& points) {
+  if (points.empty()) return many + ": " + translate("Graph", "none") + ".";
+  return (points.size() == 1 ? one : many) + ": " + Joined(points) + ".";
 }
 
 std::string CoordinateText(bool exact, const WideRational& value, double approx) {
@@ -37,11 +40,17 @@ std::string CoordinateText(bool exact, const WideRational& value, double approx)
 }  // namespace
 
 std::string MultiplicityWord(int multiplicity) {
-  static const char* const words[] = {"",          "",         "double",   "triple",
-                                      "quadruple", "quintuple", "sextuple", "septuple",
-                                      "octuple",   "nonuple"};
-  if (multiplicity >= 0 && multiplicity <= 9) return words[multiplicity];
-  return std::to_string(multiplicity) + "-fold";
+  switch (multiplicity) {
+    case 2: return translate("Graph", "double");
+    case 3: return translate("Graph", "triple");
+    case 4: return translate("Graph", "quadruple");
+    case 5: return translate("Graph", "quintuple");
+    case 6: return translate("Graph", "sextuple");
+    case 7: return translate("Graph", "septuple");
+    case 8: return translate("Graph", "octuple");
+    case 9: return translate("Graph", "nonuple");
+    default: return "";
+  }
 }
 
 std::string ApproxText(double v) {
@@ -78,14 +87,15 @@ GraphFacts FactsOf(const Polynomial& p) {
   std::vector<RealRoot> roots;
   const RootsOutcome outcome = PolRealRoots(p, roots);
   if (outcome == RootsOutcome::Refused) {
-    facts.sentences = {"Not a rational polynomial"};
+    facts.sentences = {translate("Graph", "Not a rational polynomial")};
     facts.text = facts.sentences.front();
     return facts;
   }
   facts.yIntercept = PolValueApprox(p, 0);
   if (outcome == RootsOutcome::EveryX) {
     facts.state = GraphState::ZeroPolynomial;
-    facts.sentences = {"Real roots: every x (the polynomial is 0).", "Turning points: none."};
+    facts.sentences = {translate("Graph", "Real roots: every x (the polynomial is 0)."),
+                       translate("Graph", "Turning points") + ": " + translate("Graph", "none") + "."};
     facts.text = facts.sentences[0] + " " + facts.sentences[1];
     return facts;
   }
@@ -106,11 +116,14 @@ GraphFacts FactsOf(const Polynomial& p) {
       (s.Turning() ? facts.turningPoints : facts.flatPoints).push_back(std::move(point));
     }
   }
-  facts.sentences = {Sentence("Real root", "Real roots", facts.roots),
-                     Sentence("Turning point", "Turning points", facts.turningPoints)};
+  facts.sentences = {
+      Sentence(translate("Graph", "Real root"), translate("Graph", "Real roots"), facts.roots),
+      Sentence(translate("Graph", "Turning point"), translate("Graph", "Turning points"),
+               facts.turningPoints)};
   if (!facts.flatPoints.empty()) {
-    facts.sentences.push_back(Sentence("Stationary point of inflection",
-                                       "Stationary points of inflection", facts.flatPoints));
+    facts.sentences.push_back(Sentence(translate("Graph", "Stationary point of inflection"),
+                                       translate("Graph", "Stationary points of inflection"),
+                                       facts.flatPoints));
   }
   for (const std::string& sentence : facts.sentences)
     facts.text += (facts.text.empty() ? "" : " ") + sentence;

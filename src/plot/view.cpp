@@ -1,5 +1,7 @@
 #include "plot/view.h"
 
+#include "numbers/words.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -162,10 +164,12 @@ std::string TraceText(const GraphFacts& facts, double x, double step) {
 
 std::vector<TraceMark> TraceMarks(const GraphFacts& facts) {
   std::vector<TraceMark> marks;
-  for (const GraphPoint& r : facts.roots) marks.push_back({r.x, "Root: " + r.label});
-  for (const GraphPoint& t : facts.turningPoints) marks.push_back({t.x, "Turning point: " + t.label});
+  for (const GraphPoint& r : facts.roots)
+    marks.push_back({r.x, translate("Graph", "Root") + ": " + r.label});
+  for (const GraphPoint& t : facts.turningPoints)
+    marks.push_back({t.x, translate("Graph", "Turning point") + ": " + t.label});
   for (const GraphPoint& f : facts.flatPoints)
-    marks.push_back({f.x, "Stationary point of inflection: " + f.label});
+    marks.push_back({f.x, translate("Graph", "Stationary point of inflection") + ": " + f.label});
   std::stable_sort(marks.begin(), marks.end(),
                    [](const TraceMark& a, const TraceMark& b) { return a.x < b.x; });
   // A double root is a turning point too: one mark says both. Each x is within 1e-9 of the
