@@ -49,29 +49,24 @@ Polynomial Read(const char* text) {
   return p;
 }
 
-void BM_PolRealRoots(benchmark::State& state) {
+// One search, PolRealRoots or PolStationaryPoints, on one case.
+template <class Found, RootsOutcome (*Search)(const Polynomial&, std::vector<Found>&)>
+void BM_Search(benchmark::State& state) {
   const Case& c = Worst[state.range(0)];
   const Polynomial p = Read(c.text);
-  std::vector<RealRoot> roots;
+  std::vector<Found> found;
   for (auto _ : state) {
-    PolRealRoots(p, roots);
-    benchmark::DoNotOptimize(roots.data());
+    Search(p, found);
+    benchmark::DoNotOptimize(found.data());
   }
-  state.SetLabel(std::string(c.name) + ": " + std::to_string(roots.size()) + " roots");
+  state.SetLabel(std::string(c.name) + ": " + std::to_string(found.size()) + " found");
 }
-BENCHMARK(BM_PolRealRoots)->DenseRange(0, std::size(Worst) - 1)->Unit(benchmark::kMicrosecond);
-
-void BM_PolStationaryPoints(benchmark::State& state) {
-  const Case& c = Worst[state.range(0)];
-  const Polynomial p = Read(c.text);
-  std::vector<StationaryPoint> points;
-  for (auto _ : state) {
-    PolStationaryPoints(p, points);
-    benchmark::DoNotOptimize(points.data());
-  }
-  state.SetLabel(std::string(c.name) + ": " + std::to_string(points.size()) + " points");
-}
-BENCHMARK(BM_PolStationaryPoints)
+BENCHMARK_TEMPLATE(BM_Search, RealRoot, PolRealRoots)
+    ->Name("PolRealRoots")
+    ->DenseRange(0, std::size(Worst) - 1)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_TEMPLATE(BM_Search, StationaryPoint, PolStationaryPoints)
+    ->Name("PolStationaryPoints")
     ->DenseRange(0, std::size(Worst) - 1)
     ->Unit(benchmark::kMicrosecond);
 

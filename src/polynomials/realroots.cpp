@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 #include "polynomials/widepoly.h"
@@ -120,6 +121,17 @@ WideInt PointOf(const WideInt& c, int k, int boundBits) {
 // the number of sign variations of its coefficients or less by an even number; 0 variations
 // prove no root, 1 exactly one. Halving the interval ends, for a square-free g, with every
 // piece at 0 or 1 (the circles through a piece's ends eventually hold no complex root).
+// The sign variations of (x+1)^d g(1/(x+1)), and the sign of its constant term, g(1).
+struct Variations {
+  int count = 0;
+  int signAtOne = 0;
+};
+Variations VariationsOf(const WidePoly& g) {
+  WidePoly reversed(g.rbegin(), g.rend());
+  TaylorShift(reversed);
+  return {SignVariations(reversed), reversed.front().Sign()};
+}
+
 void Isolate(const Factor& factor, std::vector<RealRoot>& roots) {
   const int d = Degree(factor.f);
   const int kBits = factor.boundBits;
@@ -129,13 +141,15 @@ void Isolate(const Factor& factor, std::vector<RealRoot>& roots) {
   for (int i = 0; i <= d; ++i) all.g[i] <<= kBits * i;
   TaylorShift(all.g, true);
   for (int i = 0; i <= d; ++i) all.g[i] <<= i;
-  // A piece to look into, or a root found exactly at a piece's midpoint, kept in order.
+  // A piece to look into (with its variations when they are known already), or a root found
+  // exactly at a piece's midpoint, kept in order.
   struct Item {
     Piece piece;
     bool isRoot = false;
+    std::optional<Variations> variations;
   };
   std::vector<Item> stack;
-  stack.push_back({std::move(all), false});
+  stack.push_back({std::move(all), false, std::nullopt});
   while (!stack.empty()) {
     Item item = std::move(stack.back());
     stack.pop_back();
@@ -144,36 +158,40 @@ void Isolate(const Factor& factor, std::vector<RealRoot>& roots) {
       roots.push_back(DyadicRoot(PointOf(p.c, p.k, kBits), p.k, factor.multiplicity));
       continue;
     }
-    WidePoly reversed(p.g.rbegin(), p.g.rend());
-    TaylorShift(reversed);
-    const int variations = SignVariations(reversed);
-    if (variations == 0) continue;
-    // g(0) = g[0] and g(1) = the sum of the coefficients; one root and no root at either end
-    // means f changes sign over the piece.
-    if (variations == 1 && !p.g.front().IsZero() && reversed.front().Sign() != 0) {
+    const Variations v = item.variations ? *item.variations : VariationsOf(p.g);
+    if (v.count == 0) continue;
+    // g(0) = g[0]; one root and no root at either end means f changes sign over the piece.
+    if (v.count == 1 && !p.g.front().IsZero() && v.signAtOne != 0) {
       const WideInt low = PointOf(p.c, p.k, kBits);
       const WideInt high = low + (WideInt(1) << (kBits + 1));
       roots.push_back(Refine(factor, low, high, p.k, p.g.front().Sign()));
       continue;
     }
-    // Halves: left(x) = 2^d g(x/2), right(x) = left(x + 1); right(0) = 2^d g(1/2).
+    // Halves: left(x) = 2^d g(x/2), right(x) = left(x + 1); left(1) = 2^d g(1/2).
     Piece left, right;
     left.g = std::move(p.g);
     for (int i = 0; i <= d; ++i) left.g[i] <<= d - i;
-    right.g = left.g;
-    TaylorShift(right.g);
     left.c = p.c << 1;
     left.k = right.k = p.k + 1;
     right.c = left.c + WideInt(1);
-    const bool midRoot = right.g.front().IsZero();
-    stack.push_back({std::move(right), false});
+    const Variations leftV = VariationsOf(left.g);
+    const bool midRoot = leftV.signAtOne == 0;
+    // The rule is subadditive: the halves' variations, plus one for a root at the midpoint,
+    // add up to at most the whole's. So when the left half and the midpoint take them all,
+    // the right half has none and need not be made (a cluster of roots costs one shift a
+    // level less).
+    if (leftV.count + (midRoot ? 1 : 0) < v.count) {
+      right.g = left.g;
+      TaylorShift(right.g);
+      stack.push_back({std::move(right), false, std::nullopt});
+    }
     if (midRoot) {
       Piece at;
       at.c = p.c * WideInt(2) + WideInt(1);
       at.k = p.k + 1;
-      stack.push_back({std::move(at), true});
+      stack.push_back({std::move(at), true, std::nullopt});
     }
-    stack.push_back({std::move(left), false});
+    if (leftV.count > 0) stack.push_back({std::move(left), false, leftV});
   }
 }
 

@@ -2,16 +2,10 @@
 
 #include "plot/graphfacts.h"
 
-#include <gtest/gtest.h>
+#include "poltest.h"
 
-namespace tessaro {
+namespace tessaro::test {
 namespace {
-
-Polynomial Pol(const char* text) {
-  Polynomial p;
-  EXPECT_TRUE(PolFromText(text, p)) << text;
-  return p;
-}
 
 TEST(GraphFacts, TheSentences) {
   const struct {
@@ -93,4 +87,4 @@ TEST(GraphFacts, MultiplicityWords) {
 }
 
 }  // namespace
-}  // namespace tessaro
+}  // namespace tessaro::test

@@ -2,16 +2,10 @@
 
 #include "plot/view.h"
 
-#include <gtest/gtest.h>
+#include "poltest.h"
 
-namespace tessaro {
+namespace tessaro::test {
 namespace {
-
-Polynomial Pol(const char* text) {
-  Polynomial p;
-  EXPECT_TRUE(PolFromText(text, p)) << text;
-  return p;
-}
 
 void ExpectView(const View& got, const View& want) {
   EXPECT_NEAR(got.x0, want.x0, 1e-9);
@@ -110,4 +104,4 @@ TEST(Trace, TextAndMarks) {
 }
 
 }  // namespace
-}  // namespace tessaro
+}  // namespace tessaro::test
