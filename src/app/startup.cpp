@@ -48,7 +48,7 @@ class Program : public QObject {
 
     MainWindowLinks links;
     links.NewIntegers = [this, show] {
-      auto* window = new TFAritm(show);
+      auto* window = new TFAritm(show, integers_);
       Adopt(window);
       return window;
     };
@@ -83,6 +83,8 @@ class Program : public QObject {
   TFOps* fileExists_ = nullptr;
   TFAbout* about_ = nullptr;
   TFHelp* help_ = nullptr;
+  // The list every Integers window of the run shows.
+  std::shared_ptr<IntegersRun> integers_ = NewIntegersRun();
   // Windows made later, kept for the run: closing one only hides it.
   std::vector<QPointer<QWidget>> adopted_;
 };
