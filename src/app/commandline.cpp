@@ -1,5 +1,7 @@
 #include "app/commandline.h"
 
+#include "app/plotcommand.h"
+
 #include <QCoreApplication>
 
 #include <functional>
@@ -32,6 +34,7 @@ int Version(const QStringList& args, std::ostream& out, std::ostream& err) {
 const CommandLine Commands[] = {
     {"--help", "tessaro --help", Help},
     {"--version", "tessaro --version", Version},
+    {"--plot", "tessaro --plot POLYNOMIAL --out FILE.svg|FILE.png [--size WxH]", PlotCommand},
 };
 
 int Help(const QStringList& args, std::ostream& out, std::ostream& err) {
