@@ -2,6 +2,7 @@
 
 #include "app/aboutbox.h"
 #include "app/mainwindow.h"
+#include "graphwindow/graphwindow.h"
 #include "helpwindow/helpwindow.h"
 #include "problemwindow/fileexistsdialog.h"
 #include "problemwindow/problemwindow.h"
@@ -34,11 +35,17 @@ class Program : public QObject {
                           QString::fromStdString(p.texts.Resp));
     };
     fractions_ = new TFFracc(show);
-    polynomials_ = new TFP(show);
+    polynomials_ = new TFP(show, [this](const Polynomial& p, const std::string& name, bool front) {
+      if (front)
+        graph_->ShowPolynomial(p, QString::fromStdString(name));
+      else if (graph_->isVisible())
+        graph_->FollowPolynomial(p, QString::fromStdString(name));
+    });
     fileExists_ = new TFOps();
     about_ = new TFAbout();
     problem_->UseFileExistsDialog(fileExists_);
     help_ = new TFHelp();
+    graph_ = new TFGraph();
     // F1 in every window of the run opens the guide at that window's section.
     auto* f1 = new QShortcut(QKeySequence::HelpContents, main_);
     f1->setContext(Qt::ApplicationShortcut);
@@ -63,6 +70,7 @@ class Program : public QObject {
 
   ~Program() override {
     for (auto it = adopted_.rbegin(); it != adopted_.rend(); ++it) delete it->data();
+    delete graph_;
     delete help_;
     delete about_;
     delete fileExists_;
@@ -84,6 +92,7 @@ class Program : public QObject {
   TFOps* fileExists_ = nullptr;
   TFAbout* about_ = nullptr;
   TFHelp* help_ = nullptr;
+  TFGraph* graph_ = nullptr;
   // The list every Integers window of the run shows.
   std::shared_ptr<IntegersRun> integers_ = NewIntegersRun();
   // Windows made later, kept for the run: closing one only hides it.

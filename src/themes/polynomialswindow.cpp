@@ -87,8 +87,10 @@ void AddLetter(QListWidget* list, const QString& letter) {
 
 }  // namespace
 
-TFP::TFP(ShowProblem showProblem, QWidget* parent)
-    : QMainWindow(parent), showProblem_(std::move(showProblem)) {
+TFP::TFP(ShowProblem showProblem, ShowGraph showGraph, QWidget* parent)
+    : QMainWindow(parent),
+      showProblem_(std::move(showProblem)),
+      showGraph_(std::move(showGraph)) {
   setObjectName(QStringLiteral("FP"));
   setWindowTitle(QStringLiteral("Polynomials of rational coefficients"));
   setWindowIcon(Icon(QStringLiteral("polynomials")));
@@ -229,6 +231,8 @@ QGroupBox* TFP::BuildUnary() {
   IdPrim = ResultEdit("IdPrim", PUn);
   BtPrbl1 = IconButton(PUn, "BtPrbl1", "problem", "Problem");
   BtPrbl1->setEnabled(false);
+  BtGraph = IconButton(PUn, "BtGraph", "graph", "Graph");
+  BtGraph->setEnabled(false);
 
   auto* grid = new QGridLayout(PUn);
   grid->setVerticalSpacing(4);
@@ -240,6 +244,7 @@ QGroupBox* TFP::BuildUnary() {
   grid->addLayout(value, 1, 1);
   grid->addWidget(Label(QStringLiteral("(Int.) Roots:"), PUn, "EtRoots", Right), 2, 0);
   grid->addWidget(IdRoots, 2, 1);
+  grid->addWidget(BtGraph, 2, 2);
   grid->addWidget(Label(QStringLiteral("Factorization:"), PUn, "EtFctr", Right), 3, 0);
   grid->addWidget(IdFctr, 3, 1);
   grid->addWidget(Label(QStringLiteral("Derivative"), PUn, "EtDer", Right), 4, 0);
@@ -384,6 +389,7 @@ void TFP::Connect() {
   on(BtRnd, &QToolButton::clicked, &TFP::BtRndClick);
   on(FllDwn, &QToolButton::clicked, &TFP::FllDwnClick);
   on(BtaL, &QToolButton::clicked, &TFP::BtaLClick);
+  connect(BtGraph, &QToolButton::clicked, this, [this] { Handle([this] { Graph(true); }); });
   on(IdPol, &QLineEdit::returnPressed, &TFP::IdPolKeyDown);
   // Only the user's edits: the window writes the field itself when it shows an item.
   on(IdPol, &QLineEdit::textEdited, &TFP::IdPolChange);
@@ -492,6 +498,13 @@ void TFP::WriteUnary(bool polText) {
   IdFctr->setText(FromStd(u.texts.factorization));
   IdDer->setText(FromStd(u.texts.derivative));
   IdPrim->setText(FromStd(u.texts.integral));
+  // An open graph follows the panel.
+  if (u.shown) Graph(false);
+}
+
+void TFP::Graph(bool bringToFront) {
+  const PolUnary& u = state_.Unary();
+  if (u.shown && showGraph_) showGraph_(u.p, u.name, bringToFront);
 }
 
 void TFP::WriteBinary() {
@@ -529,6 +542,7 @@ void TFP::WriteEnabling() {
   PBin->setEnabled(state_.EverListed());
   POC->setEnabled(state_.EverListed());
   BtPrbl1->setEnabled(state_.Unary().shown);
+  BtGraph->setEnabled(state_.Unary().shown);
   BtPrbl2->setEnabled(binary);
   BtPrblC->setEnabled(state_.CombinedOk());
   OpUn->setEnabled(state_.EverUnary());

@@ -6,7 +6,9 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -21,6 +23,11 @@ class QToolButton;
 
 namespace tessaro {
 
+// How the window shows the graph of the polynomial of its unary panel: with `bringToFront`
+// the graph window comes up; without it an open graph only follows the panel.
+using ShowGraph =
+    std::function<void(const Polynomial& p, const std::string& name, bool bringToFront)>;
+
 // The Polynomials theme window: entry of polynomials into a lettered list, the unary
 // analysis of one polynomial, the binary results of two, a combined operation over the
 // list, and problems made of what it shows. Created once; keeps its state while hidden.
@@ -28,7 +35,7 @@ class TFP : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit TFP(ShowProblem showProblem, QWidget* parent = nullptr);
+  explicit TFP(ShowProblem showProblem, ShowGraph showGraph = {}, QWidget* parent = nullptr);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -47,6 +54,7 @@ class TFP : public QMainWindow {
   template <class F>
   void Handle(F handler);
   void Write();
+  void Graph(bool bringToFront);
   void WriteList(ListChange change);
   void WriteChoosers();
   void WriteUnary(bool polText);
@@ -90,6 +98,7 @@ class TFP : public QMainWindow {
   PolynomialState state_;
   ShownProblem problem_;  // the last problem made here
   ShowProblem showProblem_;
+  ShowGraph showGraph_;
 
   // Controls.
   QTableWidget* LCoefs = nullptr;
@@ -98,6 +107,7 @@ class TFP : public QMainWindow {
   QGroupBox *PEntr = nullptr, *PL = nullptr, *PUn = nullptr, *PBin = nullptr, *POC = nullptr;
   QListWidget *LPols = nullptr, *LL = nullptr, *L1 = nullptr, *L2 = nullptr;
   QPushButton *BtBrr = nullptr, *BtClear = nullptr;
+  QToolButton* BtGraph = nullptr;
   QToolButton *BtaL = nullptr, *BtPrbl1 = nullptr, *BtPrbl2 = nullptr, *BtPrblC = nullptr;
   QLabel *EtP1 = nullptr, *EtP = nullptr;
   QLineEdit *IdPol = nullptr, *IdX = nullptr, *IdVN = nullptr, *IdRoots = nullptr,
