@@ -20,7 +20,7 @@ std::string Escaped(const std::string& text) {
 }
 
 void Table(const WorkTable& table, std::string& html) {
-  html += "<table cellspacing=\"0\" cellpadding=\"1\">";
+  html += "<table cellspacing=\"0\" cellpadding=\"2\">";
   for (const auto& row : table.rows) {
     html += "<tr>";
     for (std::size_t c = 0; c < row.size(); ++c) {
@@ -41,6 +41,8 @@ std::string WorkingHtml(const Working& w) {
   for (const WorkBlock& block : w.blocks) {
     if (block.table) {
       Table(*block.table, html);
+      // A scheme that the lines after it spell out stands apart from them.
+      if (block.lines.empty()) html += "<p style=\"margin: 0\">&nbsp;</p>";
       continue;
     }
     for (const std::string& line : block.lines)
