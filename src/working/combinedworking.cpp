@@ -29,6 +29,11 @@ void Plain(std::string_view text, std::string& out, std::size_t from, std::size_
 
 bool IsOperator(char c) { return c == '+' || c == '-' || c == '*' || c == '/' || c == '^'; }
 
+// Past this many bytes of lines a working writes no more whole lines: it counts the steps
+// left out and ends with the value. A 1,000-character expression over long list items would
+// otherwise take megabytes, which no window shows in one frame and no reader follows.
+constexpr std::size_t LineBudget = 64 * 1024;
+
 // The lines as the steps come: one for each step that changes more than parentheses.
 class StepLines {
  public:
@@ -37,10 +42,15 @@ class StepLines {
   void Read(std::string_view part, const std::string& value) { rewrite_.Replace(part, value); }
 
   void Worked(std::string_view part, const std::string& value) {
-    const std::string before = rewrite_.Render(part);
-    rewrite_.Replace(part, value);
     // A number in parentheses worked out to itself: the parentheses go, no step is shown.
-    if (before != value) Push(rewrite_.Render());
+    const bool same = rewrite_.Shows(part, value);
+    rewrite_.Replace(part, value);
+    if (same) return;
+    if (bytes_ >= LineBudget) {
+      ++leftOut_;
+    } else {
+      Push(rewrite_.Render());
+    }
   }
 
   void Failed(std::string_view part, std::string reason) {
@@ -49,6 +59,10 @@ class StepLines {
 
   // The lines, ending with the value, or with the failing step and the panel's text.
   Working Finish(std::optional<std::string> value, std::string_view failureText) {
+    if (leftOut_ > 0) {
+      w_.Add("\xE2\x80\xA6 " + std::to_string(leftOut_) +
+             (leftOut_ == 1 ? " more step" : " more steps"));
+    }
     if (value) {
       Push(*value);
     } else {
@@ -61,6 +75,7 @@ class StepLines {
 
  private:
   void Push(std::string line) {
+    bytes_ += line.size();
     if (w_.Empty()) {
       last_ = line;
       w_.Add(std::move(line));
@@ -73,6 +88,8 @@ class StepLines {
   work::Rewrite& rewrite_;
   Working w_;
   std::string last_;
+  std::size_t bytes_ = 0;
+  int leftOut_ = 0;
   std::optional<std::string> failure_;
 };
 

@@ -1,5 +1,6 @@
 #include "working/rewrite.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 
@@ -40,16 +41,27 @@ std::string Rewrite::Render(std::string_view part) const {
   return Render(begin, begin + part.size());
 }
 
-std::string Rewrite::Render(std::size_t from, std::size_t to) const {
+bool Rewrite::Shows(std::string_view part, const std::string& shown) const {
+  const std::size_t begin = Offset(text_, part);
+  if (begin == std::string_view::npos) return false;
+  return Render(begin, begin + part.size(), shown.size()) == shown;
+}
+
+std::string Rewrite::Render(std::size_t from, std::size_t to, std::size_t limit) const {
   std::string out;
-  out.reserve(to - from);
   std::size_t pos = from;
   for (auto it = pieces_.lower_bound(from); it != pieces_.end() && it->first < to; ++it) {
+    if (out.size() > limit) return out;
     original_(out, pos, it->first);
     out += it->second.shown;
     pos = it->second.end;
   }
-  if (pos < to) original_(out, pos, to);
+  // The characters left, in steps, so that a limit stops a long run of them too.
+  while (pos < to && out.size() <= limit) {
+    const std::size_t next = std::min(to, pos + 64);
+    original_(out, pos, next);
+    pos = next;
+  }
   return out;
 }
 

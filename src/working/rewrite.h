@@ -30,13 +30,16 @@ class Rewrite {
   std::string Render() const { return Render(0, text_.size()); }
   // The piece `part` of the text as the line shows it now.
   std::string Render(std::string_view part) const;
+  // Whether the line shows `part` as `shown`, found without writing out more of it than that.
+  bool Shows(std::string_view part, const std::string& shown) const;
 
  private:
   struct Piece {
     std::size_t end;
     std::string shown;  // the value, in parentheses where it needs them
   };
-  std::string Render(std::size_t from, std::size_t to) const;
+  // Stops once more than `limit` bytes are written.
+  std::string Render(std::size_t from, std::size_t to, std::size_t limit = std::string::npos) const;
 
   std::string_view text_;
   Original original_;

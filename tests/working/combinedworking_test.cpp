@@ -73,6 +73,24 @@ TEST(FractionCombinedWorking, EndsWithTheFractionPanelsTexts) {
   for (const Case& c : cases) EXPECT_EQ(FractionCombinedWorking(c.text).Lines(), c.lines) << c.why;
 }
 
+TEST(CombinedWorking, LeavesOutTheMiddleOfAWorkingTooLongToRead) {
+  // 1000 characters, 499 subtractions: lines of up to 1000 characters each.
+  std::string chain = "2147483646";
+  while (chain.size() + 2 <= 1000) chain += "-1";
+  const Lines lines = IntegerCombinedWorking(chain).Lines();
+  std::size_t bytes = 0;
+  for (const std::string& line : lines) bytes += line.size();
+  EXPECT_LT(bytes, 80u * 1024) << "a window shows it at once";
+  EXPECT_EQ(lines[1], "= 2147483645" + chain.substr(12));
+  ASSERT_GE(lines.size(), 3u);
+  EXPECT_TRUE(lines[lines.size() - 2].starts_with("… ")) << lines[lines.size() - 2];
+  EXPECT_TRUE(lines[lines.size() - 2].ends_with(" more steps"));
+  EXPECT_EQ(lines.back(), "= " + std::to_string(2147483646 - 495));
+  const std::size_t shown = lines.size() - 3;
+  EXPECT_EQ(lines[lines.size() - 2], "… " + std::to_string(495 - shown) + " more steps")
+      << "every step is a line or counted";
+}
+
 TEST(PolynomialCombinedWorking, PutsThePolynomialsInAndEndsWithThePanelsText) {
   using test::Pol;
   const std::vector<Polynomial> items{Pol("x+1"), Pol("x-1"), Pol("2x"), Pol("x^5"), Pol("3")};
