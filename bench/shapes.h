@@ -66,8 +66,8 @@ inline std::vector<Shape> RatShapes() {
 
 // 24 stored polynomials, the most a list holds, many of degree 9.
 inline std::vector<Polynomial> StoredItems() {
-  const char* texts[] = {"x+1", "x-1", "1/2x^2-3", "-1/3x^9+2/7x^8-x+5",
-                         "-2147483646/2147483645x^9+1/3x", "7/3"};
+  const char* texts[] = {
+      "x+1", "x-1", "1/2x^2-3", "-1/3x^9+2/7x^8-x+5", "-2147483646/2147483645x^9+1/3x", "7/3"};
   std::vector<Polynomial> items(24);
   for (std::size_t i = 0; i < items.size(); ++i) PolFromText(texts[i % 6], items[i]);
   return items;

@@ -1,5 +1,7 @@
 #include "problems/workingtext.h"
 
+#include <type_traits>
+
 #include "numbers/conversionerror.h"
 #include "numbers/letters.h"
 #include "numbers/rational.h"
@@ -9,8 +11,6 @@
 #include "working/fractionworking.h"
 #include "working/integerworking.h"
 #include "working/polynomialworking.h"
-
-#include <type_traits>
 
 namespace tessaro {
 

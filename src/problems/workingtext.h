@@ -15,12 +15,12 @@
 //   polynomial-combined  the expression with the polynomials put in, one line per operation
 //   text                 none: a typed problem has no steps to show
 
-#include "problems/kinds.h"
-#include "working/working.h"
-
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "problems/kinds.h"
+#include "working/working.h"
 
 namespace tessaro {
 

@@ -1,13 +1,13 @@
 #include "working/combinedworking.h"
 
+#include <algorithm>
+#include <optional>
+#include <string>
+
 #include "numbers/numbers.h"
 #include "panels/polynomialpanel.h"
 #include "polynomials/poleval.h"
 #include "working/rewrite.h"
-
-#include <algorithm>
-#include <optional>
-#include <string>
 
 namespace tessaro {
 
@@ -95,10 +95,14 @@ class StepLines {
 
 std::string Reason(RatEvalFailure why) {
   switch (why) {
-    case RatEvalFailure::Overflow: return " > LONG_MAX";
-    case RatEvalFailure::DivisionByZero: return ": division by 0";
-    case RatEvalFailure::TooDeep: return ": nested too deeply";
-    case RatEvalFailure::Unreadable: break;
+    case RatEvalFailure::Overflow:
+      return " > LONG_MAX";
+    case RatEvalFailure::DivisionByZero:
+      return ": division by 0";
+    case RatEvalFailure::TooDeep:
+      return ": nested too deeply";
+    case RatEvalFailure::Unreadable:
+      break;
   }
   return ": cannot be read";
 }
@@ -127,7 +131,10 @@ class RatSteps : public RatEvalObserver {
  public:
   explicit RatSteps(std::string_view text)
       : rewrite_(
-            text, [text](std::string& out, std::size_t from, std::size_t to) { Plain(text, out, from, to); },
+            text,
+            [text](std::string& out, std::size_t from, std::size_t to) {
+              Plain(text, out, from, to);
+            },
             RationalNeedsParens),
         lines_(rewrite_) {}
 
@@ -182,7 +189,8 @@ class PolSteps : public PolEvalObserver {
       : text_(text),
         values_(TextsOf(items)),
         rewrite_(
-            text, [this](std::string& out, std::size_t from, std::size_t to) { Original(out, from, to); },
+            text,
+            [this](std::string& out, std::size_t from, std::size_t to) { Original(out, from, to); },
             [](const std::string& value, std::string_view text, std::size_t begin,
                std::size_t end) {
               // Only a whole line or an unsigned whole number goes without parentheses.
@@ -215,7 +223,8 @@ class PolSteps : public PolEvalObserver {
       const std::size_t item = Letters.find(c);
       if (item < values_.size() && AloneAt(text_, i)) {
         const std::string& v = values_[item];
-        const bool enclosed = i > 0 && text_[i - 1] == '(' && i + 1 < text_.size() && text_[i + 1] == ')';
+        const bool enclosed =
+            i > 0 && text_[i - 1] == '(' && i + 1 < text_.size() && text_[i + 1] == ')';
         const bool whole = text_.size() == 1;
         if (enclosed || whole || AllDigits(v))
           out += v;

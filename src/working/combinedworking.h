@@ -6,11 +6,11 @@
 // line starting "= " and holding the value of the first, the last the value the panel shows.
 // A step that fails ends the working with the panel's failure text.
 
-#include "polynomials/polynomial.h"
-#include "working/working.h"
-
 #include <span>
 #include <string_view>
+
+#include "polynomials/polynomial.h"
+#include "working/working.h"
 
 namespace tessaro {
 

@@ -1,10 +1,10 @@
 #include "working/fractionworking.h"
 
-#include "numbers/numbers.h"
-#include "panels/failuretexts.h"
-
 #include <numeric>
 #include <string>
+
+#include "numbers/numbers.h"
+#include "panels/failuretexts.h"
 
 namespace tessaro {
 
@@ -137,10 +137,18 @@ Working FractionOperationWorking(char op, Rational a, Rational b) {
     return w;
   }
   switch (op) {
-    case '+': w.Add(SumLine(false, a, b, head)); break;
-    case '-': w.Add(SumLine(true, a, b, head)); break;
-    case '*': w.Add(ProductLine(a, b, head)); break;
-    default: w.Add(QuotientLine(a, b, head)); break;
+    case '+':
+      w.Add(SumLine(false, a, b, head));
+      break;
+    case '-':
+      w.Add(SumLine(true, a, b, head));
+      break;
+    case '*':
+      w.Add(ProductLine(a, b, head));
+      break;
+    default:
+      w.Add(QuotientLine(a, b, head));
+      break;
   }
   return w;
 }

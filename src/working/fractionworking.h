@@ -3,10 +3,10 @@
 // The working of the Fractions window's results: a simplification and the four binary
 // operations, each on one line as a textbook writes it, ending in the cell's text.
 
+#include <string_view>
+
 #include "numbers/rational.h"
 #include "working/working.h"
-
-#include <string_view>
 
 namespace tessaro {
 

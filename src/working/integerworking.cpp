@@ -1,12 +1,12 @@
 #include "working/integerworking.h"
 
-#include "numbers/numbers.h"
-#include "panels/integerpanel.h"
-
 #include <algorithm>
 #include <climits>
 #include <numeric>
 #include <string>
+
+#include "numbers/numbers.h"
+#include "panels/integerpanel.h"
 
 namespace tessaro {
 
@@ -164,7 +164,8 @@ Working BaseChangeWorking(std::int32_t n, std::int32_t basis) {
   std::int64_t m = Magnitude(n);
   do {
     const std::int64_t q = m / basis, r = m % basis;
-    const std::string digit = r >= 10 ? "(" + BaseText(static_cast<std::int32_t>(r), basis) + ")" : "";
+    const std::string digit =
+        r >= 10 ? "(" + BaseText(static_cast<std::int32_t>(r), basis) + ")" : "";
     lines.push_back(Str(m) + " = " + Str(q) + Dot + Str(basis) + " + " + Str(r) +
                     (digit.empty() ? "" : " " + digit));
     table.rows.push_back({Str(m), "=", Str(q), Dot + Str(basis), "+", Str(r), digit});

@@ -3,11 +3,11 @@
 // The working of the Integers window's results, from the values its panels use. Each ends in
 // the text the panel shows, its overflow text included.
 
-#include "working/working.h"
-
 #include <cstdint>
 #include <optional>
 #include <vector>
+
+#include "working/working.h"
 
 namespace tessaro {
 

@@ -1,14 +1,14 @@
 #include "working/polynomialworking.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
 #include "panels/failuretexts.h"
 #include "polynomials/coefficient.h"
 #include "polynomials/divisors.h"
 #include "polynomials/polanalysis.h"
 #include "polynomials/polarith.h"
-
-#include <algorithm>
-#include <cstdlib>
-#include <string>
 
 namespace tessaro {
 
@@ -192,7 +192,8 @@ Working PolRootsWorking(const Polynomial& p) {
           trials.push_back("P(" + Str(v) + ") = " + Str(value));
           continue;
         }
-        const std::string factor = v < 0 ? "(x+" + Str(-std::int64_t{v}) + ")" : "(x-" + Str(v) + ")";
+        const std::string factor =
+            v < 0 ? "(x+" + Str(-std::int64_t{v}) + ")" : "(x-" + Str(v) + ")";
         int multiplicity = 0;
         while (value == 0 && !overflow) {
           trials.push_back("P(" + Str(v) + ") = 0: root");

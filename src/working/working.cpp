@@ -6,7 +6,8 @@ namespace tessaro {
 
 std::vector<std::string> Working::Lines() const {
   std::vector<std::string> lines;
-  for (const WorkBlock& block : blocks) lines.insert(lines.end(), block.lines.begin(), block.lines.end());
+  for (const WorkBlock& block : blocks)
+    lines.insert(lines.end(), block.lines.begin(), block.lines.end());
   return lines;
 }
 

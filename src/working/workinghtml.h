@@ -3,9 +3,9 @@
 // A working as rich text, for a window that draws it: each line a paragraph kept as it is,
 // each table a table with its columns aligned.
 
-#include "working/working.h"
-
 #include <string>
+
+#include "working/working.h"
 
 namespace tessaro {
 

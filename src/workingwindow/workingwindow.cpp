@@ -1,9 +1,5 @@
 #include "workingwindow/workingwindow.h"
 
-#include "ui/ui.h"
-#include "ui/widgets.h"
-#include "working/workinghtml.h"
-
 #include <QApplication>
 #include <QClipboard>
 #include <QHBoxLayout>
@@ -13,6 +9,10 @@
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+
+#include "ui/ui.h"
+#include "ui/widgets.h"
+#include "working/workinghtml.h"
 
 namespace tessaro {
 
@@ -31,8 +31,8 @@ TFWork::TFWork(QWidget* parent) : QWidget(parent, Qt::Window) {
   IdWork->setAccessibleName(QStringLiteral("Working"));
   EtWork->setBuddy(IdWork);
 
-  BtCopy = Button("BtCopy", QStringLiteral("Copy"), QStringLiteral("Copy the working as text"),
-                  this);
+  BtCopy =
+      Button("BtCopy", QStringLiteral("Copy"), QStringLiteral("Copy the working as text"), this);
   BtClose = Button("BtClose", QStringLiteral("Close"), {}, this);
 
   auto* buttons = new QHBoxLayout;
@@ -69,8 +69,7 @@ void TFWork::Put(const QString& title, const Working& w) {
   for (const std::string& line : w.Lines()) lines << FromStd(line);
   plain_ = lines.join(u'\n');
   EtWork->setText(title);
-  setWindowTitle(title.isEmpty() ? QStringLiteral("Working")
-                                 : QStringLiteral("Working: ") + title);
+  setWindowTitle(title.isEmpty() ? QStringLiteral("Working") : QStringLiteral("Working: ") + title);
   IdWork->setHtml(FromStd(WorkingHtml(w)));
   // The tables are drawn as tables; a screen reader gets the lines themselves.
   IdWork->setAccessibleDescription(plain_);

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "working/working.h"
-
 #include <QString>
 #include <QWidget>
+
+#include "working/working.h"
 
 class QLabel;
 class QPushButton;

@@ -1,6 +1,7 @@
 #include "working/combinedworking.h"
 
 #include "polynomials/poltest.h"
+#include "working/cases.h"
 
 #include <gtest/gtest.h>
 
@@ -10,13 +11,8 @@
 namespace tessaro {
 namespace {
 
-using Lines = std::vector<std::string>;
-
-struct Case {
-  const char* text;
-  Lines lines;
-  const char* why;
-};
+using test::Lines;
+using Case = test::TextCase;
 
 TEST(IntegerCombinedWorking, TakesTheStepsInTheEvaluatorsOrder) {
   const Case cases[] = {
@@ -53,7 +49,7 @@ TEST(IntegerCombinedWorking, TakesTheStepsInTheEvaluatorsOrder) {
        {"2000000000+2000000000-2000000000", "= 2000000000+0", "= 2000000000"},
        "the program's grouping decides what overflows: none here"},
   };
-  for (const Case& c : cases) EXPECT_EQ(IntegerCombinedWorking(c.text).Lines(), c.lines) << c.why;
+  for (const Case& c : cases) EXPECT_EQ(IntegerCombinedWorking(c.input).Lines(), c.lines) << c.why;
   EXPECT_TRUE(IntegerCombinedWorking("").Empty()) << "the panel does nothing for no text";
 }
 
@@ -70,7 +66,7 @@ TEST(FractionCombinedWorking, EndsWithTheFractionPanelsTexts) {
        {"(1/65536)+(1/65537)", "1/65536+1/65537 > LONG_MAX", "Wrong entry"},
        "the LCM of the denominators overflows"},
   };
-  for (const Case& c : cases) EXPECT_EQ(FractionCombinedWorking(c.text).Lines(), c.lines) << c.why;
+  for (const Case& c : cases) EXPECT_EQ(FractionCombinedWorking(c.input).Lines(), c.lines) << c.why;
 }
 
 TEST(CombinedWorking, LeavesOutTheMiddleOfAWorkingTooLongToRead) {
@@ -111,7 +107,7 @@ TEST(PolynomialCombinedWorking, PutsThePolynomialsInAndEndsWithThePanelsText) {
        "the conversion message"},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(PolynomialCombinedWorking(c.text, items).Lines(), c.lines) << c.why;
+    EXPECT_EQ(PolynomialCombinedWorking(c.input, items).Lines(), c.lines) << c.why;
   }
 }
 

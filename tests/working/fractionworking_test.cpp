@@ -29,7 +29,9 @@ TEST(SimplifyWorking, DividesBothTermsByTheirHcd) {
                         "kept as -2147483648/-1",
        "the one fraction whose sign cannot move"},
   };
-  for (const SimplifyCase& c : cases) EXPECT_EQ(SimplifyWorking(c.typed).Lines(), Lines{c.line}) << c.why;
+  for (const SimplifyCase& c : cases) {
+    EXPECT_EQ(SimplifyWorking(c.typed).Lines(), Lines{c.line}) << c.why;
+  }
 }
 
 struct OperationCase {
@@ -44,7 +46,7 @@ TEST(FractionOperationWorking, WritesEachOperationOnOneLine) {
       {'+', {1, 6}, {1, 10}, "1/6 + 1/10 = 5/30 + 3/30 = 8/30 = 4/15", "over the LCM"},
       {'+', {1, 6}, {5, 6}, "1/6 + 5/6 = 6/6 = 1", "equal denominators: no middle step"},
       {'+', {1, 2}, {1, 3}, "1/2 + 1/3 = 3/6 + 2/6 = 5/6", "nothing simplifies: no last step"},
-      {'-', {1, 2}, {-1, 3}, "1/2 - (-1/3) = 3/6 - (-2/6) = 5/6", "a negative operand in parentheses"},
+      {'-', {1, 2}, {-1, 3}, "1/2 - (-1/3) = 3/6 - (-2/6) = 5/6", "a negative in parentheses"},
       {'-', {1, 6}, {1, 6}, "1/6 - 1/6 = 0/6 = 0", "zero"},
       {'+', {2, 1}, {3, 1}, "2 + 3 = 5", "whole numbers"},
       {'*', {2, 3}, {9, 4}, "2/3 · 9/4 = (2·9)/(3·4) = 18/12 = 3/2", "the issue's product"},

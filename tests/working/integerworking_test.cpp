@@ -119,14 +119,8 @@ TEST(FactorLadderWorking, GivesTheLadderAsATableForAWindow) {
   EXPECT_EQ(t.align.front(), CellAlign::Right);
 }
 
-struct BaseCase {
-  std::int32_t n, basis;
-  Lines lines;
-  const char* why;
-};
-
 TEST(BaseChangeWorking, DividesUntilTheQuotientIsZero) {
-  const BaseCase cases[] = {
+  const PairCase cases[] = {  // N and the basis
       {360, 12, {"360 = 30·12 + 0", "30 = 2·12 + 6", "2 = 0·12 + 2", "360 = 260 (basis 12)"},
        "the textbook example"},
       {143, 12, {"143 = 11·12 + 11 (B)", "11 = 0·12 + 11 (B)", "143 = BB (basis 12)"},
@@ -137,7 +131,9 @@ TEST(BaseChangeWorking, DividesUntilTheQuotientIsZero) {
       {255, 16, {"255 = 15·16 + 15 (F)", "15 = 0·16 + 15 (F)", "255 = FF (basis 16)"}, "hex"},
       {5, 1, {"1 isn't a valid basis"}, "the panel's refusal"},
   };
-  for (const BaseCase& c : cases) EXPECT_EQ(BaseChangeWorking(c.n, c.basis).Lines(), c.lines) << c.why;
+  for (const PairCase& c : cases) {
+    EXPECT_EQ(BaseChangeWorking(c.a, c.b).Lines(), c.lines) << c.why;
+  }
 }
 
 TEST(IntegerDivisionWorking, WritesTheQuotientAndTheRemainderWithTheirSigns) {
@@ -146,9 +142,11 @@ TEST(IntegerDivisionWorking, WritesTheQuotientAndTheRemainderWithTheirSigns) {
       {-7, 2, {"-7 = 2·(-3) + (-1)"}, "the remainder has the sign of the dividend"},
       {6, 3, {"6 = 3·2 + 0"}, "exact"},
       {7, 0, {"7 ÷ 0: division by 0"}, "the panel shows -"},
-      {INT32_MIN, -1, {"-2147483648 ÷ (-1) = 2147483648 > LONG_MAX"}, "the one quotient beyond 32 bits"},
+      {INT32_MIN, -1, {"-2147483648 ÷ (-1) = 2147483648 > LONG_MAX"}, "the quotient past 32 bits"},
   };
-  for (const PairCase& c : cases) EXPECT_EQ(IntegerDivisionWorking(c.a, c.b).Lines(), c.lines) << c.why;
+  for (const PairCase& c : cases) {
+    EXPECT_EQ(IntegerDivisionWorking(c.a, c.b).Lines(), c.lines) << c.why;
+  }
 }
 
 TEST(IntegerPanelWorkings, PutTheirPartsAfterOneAnotherWithAnEmptyLine) {

@@ -1,6 +1,7 @@
 #include "working/polynomialworking.h"
 
 #include "polynomials/poltest.h"
+#include "working/cases.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,7 @@
 namespace tessaro {
 namespace {
 
-using Lines = std::vector<std::string>;
+using test::Lines;
 using test::Pol;
 
 struct DivisionCase {
@@ -63,14 +64,10 @@ TEST(PolDivisionWorking, LaysTheSchemeOutInColumnsByPower) {
                                 {"", "", "", "|", ""}}));
 }
 
-struct RootsCase {
-  const char* p;
-  Lines lines;
-  const char* why;
-};
+using PolCase = test::TextCase;
 
 TEST(PolRootsWorking, TriesTheDivisorsAsTheSearchDoes) {
-  const RootsCase cases[] = {
+  const PolCase cases[] = {
       {"x^3-x",
        {"P = x^3-x", "P(0) = 0: root", "P = (x^3-x) ÷ x = x^2-1",
         "P(0) = -1, multiplicity of 0: 1", "constant term -1, divisors tried: ±1",
@@ -114,11 +111,11 @@ TEST(PolRootsWorking, TriesTheDivisorsAsTheSearchDoes) {
        "a constant is all content: nothing to try"},
       {"0", {"P = 0: every number is a root", "roots: - all -", "0 = 0"}, "zero"},
   };
-  for (const RootsCase& c : cases) EXPECT_EQ(PolRootsWorking(Pol(c.p)).Lines(), c.lines) << c.why;
+  for (const PolCase& c : cases) EXPECT_EQ(PolRootsWorking(Pol(c.input)).Lines(), c.lines) << c.why;
 }
 
 TEST(PolDerivativeWorking, DifferentiatesTermByTerm) {
-  const RootsCase cases[] = {
+  const PolCase cases[] = {
       {"3x^2-x+5", {"(3x^2)' = 6x", "(-x)' = -1", "(5)' = 0", "(3x^2-x+5)' = 6x-1"}, "three terms"},
       {"1/3x^3+x", {"(1/3x^3)' = x^2", "(x)' = 1", "(1/3x^3+x)' = x^2+1"}, "a fraction cancels"},
       {"3x^2", {"(3x^2)' = 6x"}, "one term: no line repeating it"},
@@ -127,11 +124,13 @@ TEST(PolDerivativeWorking, DifferentiatesTermByTerm) {
        {"(1073741824x^2)': 2·1073741824 > LONG_MAX", "Some coefficient > Long_Max"},
        "the panel's overflow text"},
   };
-  for (const RootsCase& c : cases) EXPECT_EQ(PolDerivativeWorking(Pol(c.p)).Lines(), c.lines) << c.why;
+  for (const PolCase& c : cases) {
+    EXPECT_EQ(PolDerivativeWorking(Pol(c.input)).Lines(), c.lines) << c.why;
+  }
 }
 
 TEST(PolIntegralWorking, IntegratesTermByTerm) {
-  const RootsCase cases[] = {
+  const PolCase cases[] = {
       {"3x^2-x+5",
        {"∫ 3x^2 dx = x^3", "∫ -x dx = -1/2x^2", "∫ 5 dx = 5x", "∫ (3x^2-x+5) dx = x^3-1/2x^2+5x+C"},
        "three terms"},
@@ -141,7 +140,9 @@ TEST(PolIntegralWorking, IntegratesTermByTerm) {
        {"∫ 1/1073741824x dx: 2·1073741824 > LONG_MAX", "Some coefficient > Long_Max"},
        "the panel's overflow text"},
   };
-  for (const RootsCase& c : cases) EXPECT_EQ(PolIntegralWorking(Pol(c.p)).Lines(), c.lines) << c.why;
+  for (const PolCase& c : cases) {
+    EXPECT_EQ(PolIntegralWorking(Pol(c.input)).Lines(), c.lines) << c.why;
+  }
 }
 
 }  // namespace

@@ -98,7 +98,8 @@ TEST(WorkingProperty, IntegerWorkingsEndInWhatThePanelsShow) {
     });
     EXPECT_TRUE(hcdShown) << a << ", " << b;
     if (t.Divided && t.Quot != " > LONG_MAX") {
-      EXPECT_TRUE(EndsWith(pair.front(), t.Rem.starts_with("-") ? "(" + t.Rem + ")" : t.Rem)) << a << ", " << b;
+      const std::string rem = t.Rem.starts_with("-") ? "(" + t.Rem + ")" : t.Rem;
+      EXPECT_TRUE(EndsWith(pair.front(), rem)) << a << ", " << b;
       EXPECT_NE(pair.front().find(t.Quot), std::string::npos) << a << ", " << b;
     }
 
@@ -106,8 +107,9 @@ TEST(WorkingProperty, IntegerWorkingsEndInWhatThePanelsShow) {
       EXPECT_EQ(FactorLadderWorking(a).LastLine(), std::to_string(a) + " = " + FactorText(a));
     }
     const std::int32_t basis = 2 + random.Below(MaxBasis - 1);
-    EXPECT_EQ(BaseChangeWorking(a, basis).LastLine(),
-              std::to_string(a) + " = " + BaseText(a, basis) + " (basis " + std::to_string(basis) + ")");
+    EXPECT_EQ(BaseChangeWorking(a, basis).LastLine(), std::to_string(a) + " = " +
+                                                          BaseText(a, basis) + " (basis " +
+                                                          std::to_string(basis) + ")");
 
     std::vector<std::int32_t> list(2 + random.Below(4));
     for (std::int32_t& v : list) v = random.Int();
@@ -115,8 +117,9 @@ TEST(WorkingProperty, IntegerWorkingsEndInWhatThePanelsShow) {
     const Working w = ListHcdLcmWorking(list);
     EXPECT_TRUE(EndsWith(w.LastLine(), s.Lcm)) << w.LastLine();
     const Lines lines = w.Lines();
-    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
-                            [&](const std::string& l) { return l.starts_with("hcd(") && EndsWith(l, s.Hcd); }));
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const std::string& l) {
+      return l.starts_with("hcd(") && EndsWith(l, s.Hcd);
+    }));
   }
 }
 
@@ -132,7 +135,9 @@ TEST(WorkingProperty, FractionOperationsEndInTheCells) {
     ASSERT_EQ(cells.Outcome, BinaryOutcome::Done);
     const Lines lines = FractionPairWorking(f1, f2).Lines();
     ASSERT_EQ(lines.size(), 4u);
-    for (int i = 0; i < 4; ++i) EXPECT_TRUE(EndsWith(lines[i], cells.Cells[i])) << lines[i] << " vs " << cells.Cells[i];
+    for (int i = 0; i < 4; ++i) {
+      EXPECT_TRUE(EndsWith(lines[i], cells.Cells[i])) << lines[i] << " vs " << cells.Cells[i];
+    }
   }
 }
 

@@ -20,7 +20,8 @@ TEST(WorkingWindow, ShowsAWorkingInFrontAndReplacesItAtTheNextCall) {
   const QString lines = QString::fromUtf8(
       "84 = 2·36 + 12\n36 = 3·12 + 0\nhcd(84,36) = 12\nLCM(84,36) = 84·36 ÷ 12 = 252");
   EXPECT_EQ(window.PlainText(), lines);
-  EXPECT_TRUE(TextOf(&window, "IdWork").contains(QString::fromUtf8("LCM(84,36) = 84·36 ÷ 12 = 252")));
+  EXPECT_TRUE(
+      TextOf(&window, "IdWork").contains(QString::fromUtf8("LCM(84,36) = 84·36 ÷ 12 = 252")));
   auto* text = Find<QTextBrowser>(&window, "IdWork");
   EXPECT_EQ(text->accessibleDescription(), lines) << "a screen reader gets the lines";
   EXPECT_TRUE(text->textInteractionFlags() & Qt::TextSelectableByMouse);
