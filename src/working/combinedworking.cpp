@@ -108,9 +108,9 @@ std::string Reason(RatEvalFailure why) {
 }
 
 // A value needs parentheses where the evaluator would read it otherwise: a sign after an
-// operator, a fraction or a sign before "^", a fraction next to "/". After a sign of its own
-// a fraction needs them (-1/81 reads as -1 over 81), and so does any value when that sign
-// follows an operator (45/-91125 would read as one fraction).
+// operator, a fraction or a sign before "^", a fraction next to "/", and any value after a
+// sign that itself follows an operator (52/-1/81 would read as (52/-1)/81, 45/-91125 as one
+// fraction literal).
 bool RationalNeedsParens(const std::string& value, std::string_view text, std::size_t begin,
                          std::size_t end) {
   const char before = begin > 0 ? text[begin - 1] : '\0';
@@ -119,11 +119,7 @@ bool RationalNeedsParens(const std::string& value, std::string_view text, std::s
   const bool fraction = value.find('/') != std::string::npos;
   if (after == '^' && (isSigned || fraction)) return true;
   if (isSigned && before != '\0' && before != '(') return true;
-  if (before == '-' || before == '+') {
-    const char sign = begin >= 2 ? text[begin - 2] : '\0';
-    if (IsOperator(sign)) return true;
-    if (sign == '\0' || sign == '(') return fraction;  // a sign, not a binary operator
-  }
+  if ((before == '-' || before == '+') && begin >= 2 && IsOperator(text[begin - 2])) return true;
   return fraction && (before == '/' || after == '/');
 }
 
