@@ -11,6 +11,7 @@ class QPushButton;
 namespace tessaro {
 
 class TFAbout;
+class TFHelp;
 
 // What the main window's commands open; the start-up hands them over once every window exists.
 struct MainWindowLinks {
@@ -18,6 +19,7 @@ struct MainWindowLinks {
   QWidget* Fractions = nullptr;
   QWidget* Polynomials = nullptr;
   TFAbout* About = nullptr;
+  TFHelp* Help = nullptr;
   std::function<void(QWidget*)> Adopt;  // keeps a window made later (a tools editor) for the run
 };
 
@@ -36,6 +38,7 @@ class TFMI : public QMainWindow {
   void BtPolClick();
   void OpEdToolsClick();
   void About1Click();
+  void OpGuideClick();
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include "app/aboutbox.h"
 #include "app/mainwindow.h"
+#include "helpwindow/helpwindow.h"
 #include "problemwindow/fileexistsdialog.h"
 #include "problemwindow/problemwindow.h"
 #include "themes/fractionswindow.h"
@@ -10,6 +11,7 @@
 #include "ui/keyboard.h"
 
 #include <QApplication>
+#include <QShortcut>
 #include <QPointer>
 
 #include <vector>
@@ -35,22 +37,32 @@ class Program : public QObject {
     fileExists_ = new TFOps();
     about_ = new TFAbout();
     problem_->UseFileExistsDialog(fileExists_);
+    help_ = new TFHelp();
+    // F1 in every window of the run opens the guide at that window's section.
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, main_);
+    f1->setContext(Qt::ApplicationShortcut);
+    connect(f1, &QShortcut::activated, this, [this] {
+      QWidget* active = QApplication::activeWindow();
+      help_->ShowFor(active ? active->objectName() : main_->objectName());
+    });
 
     MainWindowLinks links;
     links.NewIntegers = [this, show] {
-      auto* window = new TFAritm(show);
+      auto* window = new TFAritm(show, integers_);
       Adopt(window);
       return window;
     };
     links.Fractions = fractions_;
     links.Polynomials = polynomials_;
     links.About = about_;
+    links.Help = help_;
     links.Adopt = [this](QWidget* window) { Adopt(window); };
     main_->SetLinks(links);
   }
 
   ~Program() override {
     for (auto it = adopted_.rbegin(); it != adopted_.rend(); ++it) delete it->data();
+    delete help_;
     delete about_;
     delete fileExists_;
     delete polynomials_;
@@ -70,6 +82,9 @@ class Program : public QObject {
   TFP* polynomials_ = nullptr;
   TFOps* fileExists_ = nullptr;
   TFAbout* about_ = nullptr;
+  TFHelp* help_ = nullptr;
+  // The list every Integers window of the run shows.
+  std::shared_ptr<IntegersRun> integers_ = NewIntegersRun();
   // Windows made later, kept for the run: closing one only hides it.
   std::vector<QPointer<QWidget>> adopted_;
 };

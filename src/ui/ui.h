@@ -17,8 +17,9 @@ inline const QString AppTitle = QStringLiteral("Tessaro");
 // Every message of the program: a modal box with its text, its caption and one OK button.
 void ShowMessage(const QString& text, const QString& caption = AppTitle);
 
-// Runs an event handler. A ConversionError that escapes it ends the handler and is
-// shown once, here, as a message box; the program goes on.
+// Runs an event handler. An exception that escapes it (the ConversionError of a text that
+// is not an integer, or any other) ends the handler and is shown once, here, as a message
+// box; the program goes on.
 void RunGuarded(const std::function<void()>& handler);
 
 // A slot that runs `handler` guarded, whatever arguments the signal carries.

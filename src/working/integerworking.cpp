@@ -6,6 +6,7 @@
 #include <string>
 
 #include "numbers/numbers.h"
+#include "panels/failuretexts.h"
 #include "panels/integerpanel.h"
 
 namespace tessaro {
@@ -14,8 +15,8 @@ namespace {
 
 constexpr const char* Dot = "\xC2\xB7";
 constexpr const char* Divide = "\xC3\xB7";
-constexpr const char* PairOverflow = " > LONG_MAX";  // what the two-integer panel shows
-constexpr const char* ListOverflow = " >Long_Max";   // what the list panel shows, after a blank
+const std::string PairOverflow(IntOverflow);
+const std::string ListEnd = " " + std::string(ListOverflow);  // after a blank in a line
 
 // Magnitudes in 64 bits: |-2147483648| is no 32-bit value.
 std::int64_t Magnitude(std::int64_t v) { return v < 0 ? -v : v; }
@@ -73,7 +74,7 @@ bool LcmLine(const std::string& head, std::int64_t l, std::int64_t v, Working& w
 Working HcdLcmWorking(std::int32_t a, std::int32_t b) {
   Working w;
   const std::int64_t g = EuclidLines(a, b, w);
-  w.Add(HcdHead(a, b) + (g > INT32_MAX ? std::string(PairOverflow) : " = " + Str(g)));
+  w.Add(HcdHead(a, b) + (g > INT32_MAX ? PairOverflow : " = " + Str(g)));
   const std::string lcmHead = "LCM(" + Str(a) + "," + Str(b) + ")";
   if (a == 0 || b == 0) {
     w.Add(lcmHead + " = 0");
@@ -102,7 +103,7 @@ Working ListHcdLcmWorking(const std::vector<std::int32_t>& numbers) {
   // overflow text to show.
   const bool pair = numbers.size() <= 2;
   if (!pair || g > INT32_MAX) {
-    w.Add("hcd(" + list + ")" + (g > INT32_MAX ? std::string(ListOverflow) : " = " + Str(g)));
+    w.Add("hcd(" + list + ")" + (g > INT32_MAX ? ListEnd : " = " + Str(g)));
   }
 
   const std::string lcmHead = "LCM(" + list + ")";
@@ -118,7 +119,7 @@ Working ListHcdLcmWorking(const std::vector<std::int32_t>& numbers) {
     fits = LcmLine("LCM(" + last + "," + Str(numbers[i]) + ")", l, numbers[i], w, l);
     last = Str(l);
   }
-  if (!pair || !fits) w.Add(lcmHead + (fits ? " = " + Str(l) : std::string(ListOverflow)));
+  if (!pair || !fits) w.Add(lcmHead + (fits ? " = " + Str(l) : ListEnd));
   return w;
 }
 

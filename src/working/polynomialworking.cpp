@@ -18,8 +18,6 @@ constexpr const char* Dot = "\xC2\xB7";
 constexpr const char* Divide = "\xC3\xB7";
 constexpr const char* Integral = "\xE2\x88\xAB";
 constexpr const char* PlusMinus = "\xC2\xB1";
-constexpr std::string_view CoefficientOverflow = "Some coefficient > Long_Max";
-constexpr std::string_view DegreeAbove9 = "Degree of result >9";
 
 std::string Str(std::int64_t v) { return std::to_string(v); }
 
