@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "graphwindow/graphwindow.h"
 #include "helpwindow/helpwindow.h"
+#include "workingwindow/workingwindow.h"
 #include "problemwindow/fileexistsdialog.h"
 #include "problemwindow/problemwindow.h"
 #include "themes/fractionswindow.h"
@@ -34,18 +35,30 @@ class Program : public QObject {
       problem->MostraPrbl(QString::fromStdString(p.texts.Enun),
                           QString::fromStdString(p.texts.Resp));
     };
-    fractions_ = new TFFracc(show);
-    polynomials_ = new TFP(show, [this](const Polynomial& p, const std::string& name, bool front) {
+    // The Working window follows only the panel that last brought it up.
+    const ShowWorking working = [this](const QString& panel, const QString& title,
+                                       const Working& w, bool front) {
+      if (front) {
+        workingPanel_ = panel;
+        work_->ShowWorking(title, w);
+      } else if (panel == workingPanel_) {
+        work_->FollowWorking(title, w);
+      }
+    };
+    fractions_ = new TFFracc(show, working);
+    const ShowGraph graph = [this](const Polynomial& p, const std::string& name, bool front) {
       if (front)
         graph_->ShowPolynomial(p, QString::fromStdString(name));
       else if (graph_->isVisible())
         graph_->FollowPolynomial(p, QString::fromStdString(name));
-    });
+    };
+    polynomials_ = new TFP(show, graph, working);
     fileExists_ = new TFOps();
     about_ = new TFAbout();
     problem_->UseFileExistsDialog(fileExists_);
     help_ = new TFHelp();
     graph_ = new TFGraph();
+    work_ = new TFWork();
     // F1 in every window of the run opens the guide at that window's section.
     auto* f1 = new QShortcut(QKeySequence::HelpContents, main_);
     f1->setContext(Qt::ApplicationShortcut);
@@ -55,8 +68,8 @@ class Program : public QObject {
     });
 
     MainWindowLinks links;
-    links.NewIntegers = [this, show] {
-      auto* window = new TFAritm(show, integers_);
+    links.NewIntegers = [this, show, working] {
+      auto* window = new TFAritm(show, integers_, working);
       Adopt(window);
       return window;
     };
@@ -70,6 +83,7 @@ class Program : public QObject {
 
   ~Program() override {
     for (auto it = adopted_.rbegin(); it != adopted_.rend(); ++it) delete it->data();
+    delete work_;
     delete graph_;
     delete help_;
     delete about_;
@@ -93,6 +107,8 @@ class Program : public QObject {
   TFAbout* about_ = nullptr;
   TFHelp* help_ = nullptr;
   TFGraph* graph_ = nullptr;
+  TFWork* work_ = nullptr;
+  QString workingPanel_;
   // The list every Integers window of the run shows.
   std::shared_ptr<IntegersRun> integers_ = NewIntegersRun();
   // Windows made later, kept for the run: closing one only hides it.

@@ -2,6 +2,7 @@
 
 #include "panels/polynomialstate.h"
 #include "problems/kinds.h"
+#include "themes/panelworking.h"
 #include "problems/polynomialproblems.h"
 
 #include <QMainWindow>
@@ -35,7 +36,8 @@ class TFP : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit TFP(ShowProblem showProblem, ShowGraph showGraph = {}, QWidget* parent = nullptr);
+  explicit TFP(ShowProblem showProblem, ShowGraph showGraph = {}, ShowWorking showWorking = {},
+               QWidget* parent = nullptr);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -90,6 +92,9 @@ class TFP : public QMainWindow {
 
   // Problems: each is made from the inputs of what the panels show.
   std::optional<ProblemParams> Section(PolProblemKind kind, bool onDisplay) const;
+  // The title and working of what the unary ("1"), binary ("2") or combined ("C") panel
+  // shows now.
+  std::pair<QString, Working> PanelWorkingOf(const QString& panel) const;
   void ProblemButton(PolProblemKind kind);
   void ProblemMenu(PolProblemKind kind);
   // Shows `made`, or the window's previous problem again when there is none.
@@ -99,6 +104,7 @@ class TFP : public QMainWindow {
   ShownProblem problem_;  // the last problem made here
   ShowProblem showProblem_;
   ShowGraph showGraph_;
+  PanelWorking working_;
 
   // Controls.
   QTableWidget* LCoefs = nullptr;
@@ -108,6 +114,7 @@ class TFP : public QMainWindow {
   QListWidget *LPols = nullptr, *LL = nullptr, *L1 = nullptr, *L2 = nullptr;
   QPushButton *BtBrr = nullptr, *BtClear = nullptr;
   QToolButton* BtGraph = nullptr;
+  QToolButton *BtWork1 = nullptr, *BtWork2 = nullptr, *BtWorkC = nullptr;
   QToolButton *BtaL = nullptr, *BtPrbl1 = nullptr, *BtPrbl2 = nullptr, *BtPrblC = nullptr;
   QLabel *EtP1 = nullptr, *EtP = nullptr;
   QLineEdit *IdPol = nullptr, *IdX = nullptr, *IdVN = nullptr, *IdRoots = nullptr,
