@@ -1,5 +1,7 @@
 #include "app/commandline.h"
 
+#include "app/exportcommand.h"
+
 #include <QCoreApplication>
 
 #include <functional>
@@ -32,6 +34,9 @@ int Version(const QStringList& args, std::ostream& out, std::ostream& err) {
 const CommandLine Commands[] = {
     {"--help", "tessaro --help", Help},
     {"--version", "tessaro --version", Version},
+    {"--export",
+     "tessaro --export SHEET --to pdf|odt|tex|gift|txt --out FILE [--key separate|embedded|none]",
+     ExportCommand},
 };
 
 int Help(const QStringList& args, std::ostream& out, std::ostream& err) {

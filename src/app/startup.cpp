@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "problemwindow/fileexistsdialog.h"
 #include "problemwindow/problemwindow.h"
+#include "sheetwindow/sheetwindow.h"
 #include "themes/fractionswindow.h"
 #include "themes/integerswindow.h"
 #include "themes/polynomialswindow.h"
@@ -26,15 +27,15 @@ class Program : public QObject {
     setObjectName(QStringLiteral("TessaroRun"));
     main_ = new TFMI();
     problem_ = new TFPrbl();
-    const ShowProblem show = [problem = problem_](const ShownProblem& p) {
-      problem->MostraPrbl(QString::fromStdString(p.texts.Enun),
-                          QString::fromStdString(p.texts.Resp));
-    };
+    const ShowProblem show = [problem = problem_](const ShownProblem& p) { problem->Show(p); };
     fractions_ = new TFFracc(show);
     polynomials_ = new TFP(show);
     fileExists_ = new TFOps();
     about_ = new TFAbout();
+    sheet_ = new TFSheet();
     problem_->UseFileExistsDialog(fileExists_);
+    problem_->UseWorksheet(
+        [sheet = sheet_](const std::vector<SheetProblem>& problems) { sheet->AddProblems(problems); });
 
     MainWindowLinks links;
     links.NewIntegers = [this, show] {
@@ -46,11 +47,14 @@ class Program : public QObject {
     links.Polynomials = polynomials_;
     links.About = about_;
     links.Adopt = [this](QWidget* window) { Adopt(window); };
+    links.Sheet = sheet_;
+    links.MayQuit = [this] { return problem_->ConfirmClose() && sheet_->ConfirmClose(); };
     main_->SetLinks(links);
   }
 
   ~Program() override {
     for (auto it = adopted_.rbegin(); it != adopted_.rend(); ++it) delete it->data();
+    delete sheet_;
     delete about_;
     delete fileExists_;
     delete polynomials_;
@@ -70,6 +74,7 @@ class Program : public QObject {
   TFP* polynomials_ = nullptr;
   TFOps* fileExists_ = nullptr;
   TFAbout* about_ = nullptr;
+  TFSheet* sheet_ = nullptr;
   // Windows made later, kept for the run: closing one only hides it.
   std::vector<QPointer<QWidget>> adopted_;
 };

@@ -18,6 +18,20 @@ void ShowMessage(const QString& text, const QString& caption) {
   box.exec();
 }
 
+SaveChoice AskToSave(const QString& question) {
+  QMessageBox box(QMessageBox::Question, AppTitle, question,
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                  QApplication::activeWindow());
+  box.setObjectName(QStringLiteral("MessageBox"));
+  box.setDefaultButton(QMessageBox::Save);
+  box.setEscapeButton(QMessageBox::Cancel);
+  switch (box.exec()) {
+    case QMessageBox::Save: return SaveChoice::Save;
+    case QMessageBox::Discard: return SaveChoice::Discard;
+    default: return SaveChoice::Cancel;
+  }
+}
+
 void RunGuarded(const std::function<void()>& handler) {
   // The message is shown after the handler has unwound, never from inside it.
   QString message;

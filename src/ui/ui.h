@@ -17,6 +17,12 @@ inline const QString AppTitle = QStringLiteral("Tessaro");
 // Every message of the program: a modal box with its text, its caption and one OK button.
 void ShowMessage(const QString& text, const QString& caption = AppTitle);
 
+// What to do with unsaved changes before they would be lost.
+enum class SaveChoice { Save, Discard, Cancel };
+// Asks `question` ("Save changes to the problem?") with Save, Discard and Cancel; Escape
+// and the close box cancel.
+SaveChoice AskToSave(const QString& question);
+
 // Runs an event handler. A ConversionError that escapes it ends the handler and is
 // shown once, here, as a message box; the program goes on.
 void RunGuarded(const std::function<void()>& handler);
