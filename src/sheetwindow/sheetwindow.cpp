@@ -257,6 +257,10 @@ void TFSheet::WriteSelected() {
 }
 
 void TFSheet::WriteCaption() {
+  if (!open_) {
+    setWindowTitle(QStringLiteral("Worksheet"));
+    return;
+  }
   const QString name = path_.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(path_).fileName();
   setWindowTitle(QStringLiteral("Worksheet - ") + name + QStringLiteral("[*]"));
   setWindowModified(modified_);

@@ -25,12 +25,13 @@ class CreationRecorder : public QObject {
   }
 };
 
-TEST(StartUpOrder, CreatesTheSixWindowsHiddenInOrder) {
+TEST(StartUpOrder, CreatesTheSevenWindowsHiddenInOrder) {
   CreationRecorder recorder;
   qApp->installEventFilter(&recorder);
   StartUp();
   qApp->removeEventFilter(&recorder);
-  EXPECT_EQ(recorder.names, (QStringList{"FMI", "FPrbl", "FFracc", "FP", "FOps", "FAbout"}));
+  EXPECT_EQ(recorder.names,
+            (QStringList{"FMI", "FPrbl", "FFracc", "FP", "FOps", "FAbout", "FSheet"}));
   const QList<std::pair<QString, QString>> windows = {
       {"FMI", "Maths of rational numbers"},
       {"FPrbl", "Problem"},
@@ -38,6 +39,7 @@ TEST(StartUpOrder, CreatesTheSixWindowsHiddenInOrder) {
       {"FP", "Polynomials of rational coefficients"},
       {"FOps", "File already exists"},
       {"FAbout", "About"},
+      {"FSheet", "Worksheet"},
   };
   for (const auto& [name, caption] : windows) {
     SCOPED_TRACE(name.toStdString());
