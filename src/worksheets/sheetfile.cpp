@@ -353,6 +353,9 @@ SheetRead ParseSheet(std::string_view bytes, const std::string& fileName) {
     } catch (const Json::parse_error& e) {
       refuse.Whole("not a worksheet: not JSON text in UTF-8 (at byte " + std::to_string(e.byte) +
                    ")");
+    } catch (const Json::exception&) {
+      // A number beyond what a double holds, 1e400: JSON, but no sheet has one.
+      refuse.Whole("not a worksheet: it holds a number too large to read");
     }
     read.sheet = ReadWorksheet(root, refuse);
   } catch (const Refused& r) {

@@ -28,6 +28,8 @@ TEST(SheetFile, RefusesWithOneMessageNamingFileProblemAndField) {
       {"bytes that are not UTF-8 inside a text",
        SheetWith("", R"( "instructions": ")" "\xFF" R"(",)"),
        "w.tsheet: not a worksheet: not JSON text in UTF-8 (at byte 83)"},
+      {"a number beyond a double", SheetWith("", R"( "seed": 1e400,)"),
+       "w.tsheet: not a worksheet: it holds a number too large to read"},
       {"a list, not an object", "[]",
        "w.tsheet: not a Tessaro worksheet (no { ... } around it)"},
       {"another format", R"({"format": "tessaro-tools", "version": 1, "problems": []})",
