@@ -142,7 +142,6 @@ void TFMI::MakeSheetMenu(QMenuBar* bar) {
   MnuRecent = MnuSheet->addMenu(QStringLiteral("Recent sheets"));
   MnuRecent->setObjectName(QStringLiteral("MnuRecent"));
   MnuRecent->menuAction()->setObjectName(QStringLiteral("MnuRecent"));
-  connect(MnuRecent, &QMenu::aboutToShow, this, Guarded([this] { RebuildRecent(); }));
   MnuSheet->addSeparator();
   sheetCommands_ = {
       command("OpSheetSave", QStringLiteral("Save"), [](TFSheet* s) { s->Save(); }),

@@ -119,13 +119,8 @@ void TFPrbl::BtAddSheetClick() {
 }
 
 bool TFPrbl::ConfirmClose() {
-  if (!HasUnsavedEdit()) return true;
-  switch (AskToSave(QStringLiteral("Save changes to the problem?"))) {
-    case SaveChoice::Save: return SaveFlow();
-    case SaveChoice::Discard: return true;
-    case SaveChoice::Cancel: break;
-  }
-  return false;
+  return !HasUnsavedEdit() ||
+         MayLoseChanges(QStringLiteral("Save changes to the problem?"), [this] { return SaveFlow(); });
 }
 
 QFileDialog* TFPrbl::SaveDialog() {

@@ -15,9 +15,11 @@ std::optional<ExportFormat> FormatOfName(std::string_view name) {
 
 QString ExportSheet(const Worksheet& sheet, const ExportOptions& options, ExportFormat format,
                     const QString& path) {
-  const std::optional<Printout> printout = PrintoutOf(sheet, options);
+  std::optional<Printout> printout = PrintoutOf(sheet, options);
   if (!printout)
     return QStringLiteral("The sheet has no version ") + FromStd(options.version);
+  // Every format on the same paper: the LaTeX source cannot ask the locale.
+  printout->page = PaperOf(printout->page) == QPageSize::Letter ? PageSize::Letter : PageSize::A4;
   std::string text;
   switch (format) {
     case ExportFormat::Pdf: return WritePdf(*printout, path);

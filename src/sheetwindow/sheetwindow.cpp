@@ -184,11 +184,7 @@ void TFSheet::EnsurePreview() {
   PvSheet = Named(new QPrintPreviewWidget(printer_.get(), previewPlace_), "PvSheet");
   PvSheet->setZoomMode(QPrintPreviewWidget::FitToWidth);
   previewPlace_->layout()->addWidget(PvSheet);
-  connect(PvSheet, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* printer) {
-    RunGuarded([&] {
-      if (const std::optional<Printout> printout = PrintoutOf(sheet_)) PaintSheet(*printout, printer);
-    });
-  });
+  connect(PvSheet, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* p) { PaintTo(p); });
 }
 
 void TFSheet::StartSheet(Worksheet sheet, const QString& path) {
@@ -309,13 +305,8 @@ void TFSheet::AddProblems(const std::vector<SheetProblem>& problems) {
 }
 
 bool TFSheet::ConfirmClose() {
-  if (!IsModified()) return true;
-  switch (AskToSave(QStringLiteral("Save changes to the worksheet?"))) {
-    case SaveChoice::Save: return Save();
-    case SaveChoice::Discard: return true;
-    case SaveChoice::Cancel: break;
-  }
-  return false;
+  return !IsModified() ||
+         MayLoseChanges(QStringLiteral("Save changes to the worksheet?"), [this] { return Save(); });
 }
 
 void TFSheet::closeEvent(QCloseEvent* event) {
@@ -416,11 +407,7 @@ void TFSheet::PrintPreview() {
   PrepareForSheet(&printer, sheet_);
   QPrintPreviewDialog dialog(&printer, this);
   dialog.setObjectName(QStringLiteral("DlgPreview"));
-  connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) {
-    RunGuarded([&] {
-      if (const std::optional<Printout> printout = PrintoutOf(sheet_)) PaintSheet(*printout, p);
-    });
-  });
+  connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { PaintTo(p); });
   dialog.exec();
 }
 
@@ -430,8 +417,13 @@ void TFSheet::Print() {
   PrepareForSheet(&printer, sheet_);
   QPrintDialog dialog(&printer, this);
   dialog.setObjectName(QStringLiteral("DlgPrint"));
-  if (dialog.exec() != QDialog::Accepted) return;
-  if (const std::optional<Printout> printout = PrintoutOf(sheet_)) PaintSheet(*printout, &printer);
+  if (dialog.exec() == QDialog::Accepted) PaintTo(&printer);
+}
+
+void TFSheet::PaintTo(QPrinter* printer) {
+  RunGuarded([&] {
+    if (const std::optional<Printout> printout = PrintoutOf(sheet_)) PaintSheet(*printout, printer);
+  });
 }
 
 QStringList TFSheet::RecentSheets() const {

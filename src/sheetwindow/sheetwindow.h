@@ -77,6 +77,8 @@ class TFSheet : public QWidget {
   bool SaveTo(const QString& path);
   void Remember(const QString& path);
   void EnsurePreview();
+  // Lays the pages out on a printer: the preview's, the preview dialog's or the real one.
+  void PaintTo(QPrinter* printer);
   QFileDialog* FileDialog(const char* name, const QString& title, bool save);
 
   Worksheet sheet_;

@@ -18,7 +18,7 @@ void ShowMessage(const QString& text, const QString& caption) {
   box.exec();
 }
 
-SaveChoice AskToSave(const QString& question) {
+bool MayLoseChanges(const QString& question, const std::function<bool()>& save) {
   QMessageBox box(QMessageBox::Question, AppTitle, question,
                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                   QApplication::activeWindow());
@@ -26,9 +26,9 @@ SaveChoice AskToSave(const QString& question) {
   box.setDefaultButton(QMessageBox::Save);
   box.setEscapeButton(QMessageBox::Cancel);
   switch (box.exec()) {
-    case QMessageBox::Save: return SaveChoice::Save;
-    case QMessageBox::Discard: return SaveChoice::Discard;
-    default: return SaveChoice::Cancel;
+    case QMessageBox::Save: return save();
+    case QMessageBox::Discard: return true;
+    default: return false;
   }
 }
 

@@ -17,11 +17,10 @@ inline const QString AppTitle = QStringLiteral("Tessaro");
 // Every message of the program: a modal box with its text, its caption and one OK button.
 void ShowMessage(const QString& text, const QString& caption = AppTitle);
 
-// What to do with unsaved changes before they would be lost.
-enum class SaveChoice { Save, Discard, Cancel };
-// Asks `question` ("Save changes to the problem?") with Save, Discard and Cancel; Escape
-// and the close box cancel.
-SaveChoice AskToSave(const QString& question);
+// Before unsaved work is lost: asks `question` ("Save changes to the problem?") with Save,
+// Discard and Cancel. True when the work may go now: Discard, or Save and `save` saved it.
+// False on Cancel (Escape and the close box too) and when `save` did not save.
+bool MayLoseChanges(const QString& question, const std::function<bool()>& save);
 
 // Runs an event handler. A ConversionError that escapes it ends the handler and is
 // shown once, here, as a message box; the program goes on.
