@@ -5,7 +5,8 @@ TESSARO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 JOBS="${JOBS:-$(nproc 2>/dev/null || echo 2)}"
 
 # What a build needs on a fresh Debian 12 machine.
-BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core nlohmann-json3-dev)
+BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
+                nlohmann-json3-dev)
 # cpack's Debian generator reads the binaries' types with file(1) and their libraries with
 # dpkg-shlibdeps; a clean Debian has neither.
 PACKAGE_PACKAGES=(dpkg-dev file)

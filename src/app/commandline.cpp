@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 
 #include "app/exportcommand.h"
+#include "app/plotcommand.h"
 
 #include <QCoreApplication>
 
@@ -37,6 +38,7 @@ const CommandLine Commands[] = {
     {"--export",
      "tessaro --export SHEET --to pdf|odt|tex|gift|txt --out FILE [--key separate|embedded|none]",
      ExportCommand},
+    {"--plot", "tessaro --plot POLYNOMIAL --out FILE.svg|FILE.png [--size WxH]", PlotCommand},
 };
 
 int Help(const QStringList& args, std::ostream& out, std::ostream& err) {

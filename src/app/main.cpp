@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "app/startup.h"
+#include "ui/language.h"
 #include "ui/ui.h"
 
 #include <QApplication>
@@ -34,7 +35,10 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Tessaro"));
   QApplication::setApplicationDisplayName(QStringLiteral("Tessaro"));
   QApplication::setApplicationVersion(QStringLiteral(TESSARO_VERSION));
-  if (headless) return tessaro::RunHeadless(args, std::cout, std::cerr);
+  if (headless) {
+    tessaro::UseLanguage(tessaro::DesktopLanguage(QProcessEnvironment::systemEnvironment()));
+    return tessaro::RunHeadless(args, std::cout, std::cerr);
+  }
   QApplication::setWindowIcon(tessaro::AppIcon());
   try {
     StartUp();

@@ -2,6 +2,7 @@
 
 #include "app/aboutbox.h"
 #include "sheetwindow/sheetwindow.h"
+#include "helpwindow/helpwindow.h"
 #include "ui/keyboard.h"
 #include "ui/ui.h"
 #include "ui/widgets.h"
@@ -106,6 +107,9 @@ TFMI::TFMI(QWidget* parent) : QMainWindow(parent) {
   MenuItem("Ops", QStringLiteral("-"), OpTools)->setSeparator(true);
 
   QAction* About1 = MenuItem("About1", QStringLiteral("About..."), MnuMI);
+  QMenu* MnuHelp = Menu(MnuMI, "MnuHelp", QStringLiteral("Help"));
+  QAction* OpGuide = MenuItem("OpGuide", QStringLiteral("Guide"), MnuHelp);
+  QAction* OpHelpAbout = MenuItem("OpHelpAbout", QStringLiteral("About..."), MnuHelp);
   MenuKeys(MnuMI);
   // Closing the main window ends the program: the desktop's Quit keys, and Ctrl+Q on
   // every desktop, also those whose Quit has no key.
@@ -124,6 +128,8 @@ TFMI::TFMI(QWidget* parent) : QMainWindow(parent) {
   connect(Pols, &QAction::triggered, this, Guarded([this] { BtPolClick(); }));
   connect(OpEdTools, &QAction::triggered, this, Guarded([this] { OpEdToolsClick(); }));
   connect(About1, &QAction::triggered, this, Guarded([this] { About1Click(); }));
+  connect(OpGuide, &QAction::triggered, this, Guarded([this] { OpGuideClick(); }));
+  connect(OpHelpAbout, &QAction::triggered, this, Guarded([this] { About1Click(); }));
 
   SetDesignedSize(this, {298, 263});
 }
@@ -214,6 +220,10 @@ void TFMI::About1Click() {
   if (!links_.About) return;
   links_.About->ShowAbout(QStringLiteral("TESSARO"), QStringLiteral("Mathematics of rational numbers"),
                     QStringLiteral("2020"), QStringLiteral("1"));
+}
+
+void TFMI::OpGuideClick() {
+  if (links_.Help) links_.Help->ShowFor(objectName());
 }
 
 void TFMI::showEvent(QShowEvent* event) {

@@ -12,6 +12,7 @@ namespace tessaro {
 
 class TFAbout;
 class TFSheet;
+class TFHelp;
 
 // What the main window's commands open; the start-up hands them over once every window exists.
 struct MainWindowLinks {
@@ -19,6 +20,7 @@ struct MainWindowLinks {
   QWidget* Fractions = nullptr;
   QWidget* Polynomials = nullptr;
   TFAbout* About = nullptr;
+  TFHelp* Help = nullptr;
   std::function<void(QWidget*)> Adopt;  // keeps a window made later (a tools editor) for the run
   TFSheet* Sheet = nullptr;             // the Worksheet menu's window
   // Asked before the program ends: false keeps it running (unsaved work the user kept).
@@ -40,6 +42,7 @@ class TFMI : public QMainWindow {
   void BtPolClick();
   void OpEdToolsClick();
   void About1Click();
+  void OpGuideClick();
 
  protected:
   void showEvent(QShowEvent* event) override;

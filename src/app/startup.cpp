@@ -2,6 +2,7 @@
 
 #include "app/aboutbox.h"
 #include "app/mainwindow.h"
+#include "helpwindow/helpwindow.h"
 #include "problemwindow/fileexistsdialog.h"
 #include "problemwindow/problemwindow.h"
 #include "sheetwindow/sheetwindow.h"
@@ -9,8 +10,10 @@
 #include "themes/integerswindow.h"
 #include "themes/polynomialswindow.h"
 #include "ui/keyboard.h"
+#include "ui/language.h"
 
 #include <QApplication>
+#include <QShortcut>
 #include <QPointer>
 
 #include <vector>
@@ -36,16 +39,25 @@ class Program : public QObject {
     problem_->UseFileExistsDialog(fileExists_);
     problem_->UseWorksheet(
         [sheet = sheet_](const std::vector<SheetProblem>& problems) { sheet->AddProblems(problems); });
+    help_ = new TFHelp();
+    // F1 in every window of the run opens the guide at that window's section.
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, main_);
+    f1->setContext(Qt::ApplicationShortcut);
+    connect(f1, &QShortcut::activated, this, [this] {
+      QWidget* active = QApplication::activeWindow();
+      help_->ShowFor(active ? active->objectName() : main_->objectName());
+    });
 
     MainWindowLinks links;
     links.NewIntegers = [this, show] {
-      auto* window = new TFAritm(show);
+      auto* window = new TFAritm(show, integers_);
       Adopt(window);
       return window;
     };
     links.Fractions = fractions_;
     links.Polynomials = polynomials_;
     links.About = about_;
+    links.Help = help_;
     links.Adopt = [this](QWidget* window) { Adopt(window); };
     links.Sheet = sheet_;
     links.MayQuit = [this] { return problem_->ConfirmClose() && sheet_->ConfirmClose(); };
@@ -55,6 +67,7 @@ class Program : public QObject {
   ~Program() override {
     for (auto it = adopted_.rbegin(); it != adopted_.rend(); ++it) delete it->data();
     delete sheet_;
+    delete help_;
     delete about_;
     delete fileExists_;
     delete polynomials_;
@@ -75,6 +88,9 @@ class Program : public QObject {
   TFOps* fileExists_ = nullptr;
   TFAbout* about_ = nullptr;
   TFSheet* sheet_ = nullptr;
+  TFHelp* help_ = nullptr;
+  // The list every Integers window of the run shows.
+  std::shared_ptr<IntegersRun> integers_ = NewIntegersRun();
   // Windows made later, kept for the run: closing one only hides it.
   std::vector<QPointer<QWidget>> adopted_;
 };
@@ -99,5 +115,6 @@ void ShutDown() { delete Run(); }
 void StartUp() {
   tessaro::ShutDown();
   tessaro::UseKeyboardStyle();
+  tessaro::UseLanguage(tessaro::DesktopLanguage(QProcessEnvironment::systemEnvironment()));
   new tessaro::Program();
 }

@@ -9,3 +9,4 @@
 #include "numbers/random.h"
 #include "numbers/rateval.h"
 #include "numbers/rational.h"
+#include "numbers/wideint.h"

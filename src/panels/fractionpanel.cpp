@@ -1,10 +1,24 @@
 #include "panels/fractionpanel.h"
 
-#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <numeric>
 
 namespace tessaro {
 
-EnteredFraction EnterFraction(std::vector<Rational>& list, std::string_view numerator,
+FractionList MakeFractionList() { return FractionList(FractionListRules(), RatEqual); }
+
+bool ReducesWithinLongMax(Rational r) {
+  if (r.Num == 0) return true;  // every zero prints as 0 and adds as 0
+  const std::int64_t g = std::gcd(std::int64_t{r.Num}, std::int64_t{r.Den});
+  const std::int64_t num = r.Num / g;
+  const std::int64_t den = r.Den / g;
+  // Only a sign that has to move can push a part past the bound: a positive denominator
+  // stays as typed.
+  return den > 0 || (std::llabs(num) <= Long_Max && -den <= Long_Max);
+}
+
+EnteredFraction EnterFraction(FractionList& list, std::string_view numerator,
                               std::string_view denominator, bool simplifyAlways) {
   Rational typed;
   const int32_t num = IntOfText(numerator);
@@ -15,18 +29,24 @@ EnteredFraction EnterFraction(std::vector<Rational>& list, std::string_view nume
     entry.Outcome = FractionEntry::ZeroDenominator;
     return entry;
   }
-  // The same pair as typed, not merely the same value: 2/4 may join 1/2.
-  if (std::any_of(list.begin(), list.end(), [&](Rational r) { return RatEqual(r, typed); })) {
-    entry.Outcome = FractionEntry::AlreadyListed;
-    return entry;
-  }
-  if (list.size() >= MaxFractions) {
-    entry.Outcome = FractionEntry::ListFull;
+  if (!ReducesWithinLongMax(typed)) {
+    entry.Outcome = FractionEntry::DoesNotFit;
     return entry;
   }
   Rational simplified = typed;
   RatSimplify(simplified);
-  list.push_back(simplifyAlways ? simplified : typed);
+  // The list tells a repeat by the pair as typed, not by its value: 2/4 may join 1/2.
+  switch (list.Add(typed)) {
+    case ListAdd::Duplicate:
+      entry.Outcome = FractionEntry::AlreadyListed;
+      return entry;
+    case ListAdd::Full:
+      entry.Outcome = FractionEntry::ListFull;
+      return entry;
+    case ListAdd::Added:
+      break;
+  }
+  if (simplifyAlways) list.Replace(list.Size() - 1, simplified);
   entry.AsTyped = RatText(typed);
   entry.Simplified = RatText(simplified);
   return entry;
@@ -55,6 +75,8 @@ BinaryResults BinaryOperations(std::string_view first, std::string_view second) 
     return results;
   }
   results.Outcome = BinaryOutcome::Done;
+  results.F1 = RatText(f1);
+  results.F2 = RatText(f2);
   const auto cell = [&](auto op) {
     Rational r;
     return op(f1, f2, r) ? RatText(r) : std::string(NotCalculable);

@@ -1,5 +1,6 @@
 #include "panels/integerpanel.h"
 
+#include "numbers/conversionerror.h"
 #include "numbers/numbers.h"
 #include "panels/failuretexts.h"
 
@@ -10,7 +11,9 @@ namespace tessaro {
 
 namespace {
 
-constexpr const char* Overflow = " > LONG_MAX";
+const std::string Overflow(IntOverflow);
+// What PowOk and Lcm give for a result beyond Long_Max.
+constexpr std::int32_t Overflowed = 0;
 
 std::string CheckedText(std::int64_t v) {
   return (v > Long_Max || v < -std::int64_t{Long_Max}) ? Overflow : std::to_string(v);
@@ -29,7 +32,7 @@ bool HcdFits(std::int32_t a, std::int32_t b) {
 std::string PowerText(std::int32_t n, std::int32_t k) {
   if (n == 0) return "0";
   const std::int32_t p = PowOk(n, k);
-  return p == 0 ? std::string(NotCalculable) : std::to_string(p);
+  return p == Overflowed ? std::string(NotCalculable) : std::to_string(p);
 }
 
 std::string FactorialText(std::int32_t n) {
@@ -40,7 +43,8 @@ std::string FactorialText(std::int32_t n) {
 
 BasisCheck ReadBasis(std::string_view text, std::int32_t& basis) {
   if (text.empty()) return BasisCheck::Empty;
-  if (!IsIntText(text)) return BasisCheck::Refused;
+  // IntOfText alone would take "x10" or " 12"; a basis is written in decimal digits.
+  if (!IsIntText(text)) throw ConversionError(text);
   const std::int32_t b = IntOfText(text);
   if (b < 2 || b > MaxBasis) return BasisCheck::Refused;
   basis = b;
@@ -75,7 +79,7 @@ TwoIntTexts TwoIntResults(std::int32_t n1, std::int32_t n2, int decimals) {
     t.Lcm = "0";
   } else {
     const std::int32_t l = Lcm(n1, n2);
-    t.Lcm = l == 0 ? Overflow : std::to_string(l);
+    t.Lcm = l == Overflowed ? Overflow : std::to_string(l);
   }
   return t;
 }
@@ -83,7 +87,6 @@ TwoIntTexts TwoIntResults(std::int32_t n1, std::int32_t n2, int decimals) {
 std::int32_t DrawOperand() { return Rnd(10) + 1; }
 
 SelectionTexts SelectionResults(const std::vector<std::int32_t>& values) {
-  constexpr const char* ListOverflow = ">Long_Max";
   std::int32_t h = 0;
   bool hBig = false;  // h stands for 2147483648
   std::int32_t l = 1;
@@ -105,13 +108,13 @@ SelectionTexts SelectionResults(const std::vector<std::int32_t>& values) {
       zero = true;
     } else if (!overflow) {
       l = Lcm(l, v);
-      overflow = l == 0;
+      overflow = l == Overflowed;
     }
   }
   SelectionTexts t;
-  t.Hcd = hBig ? ListOverflow : std::to_string(h);
+  t.Hcd = hBig ? std::string(ListOverflow) : std::to_string(h);
   // A zero operand makes the LCM 0, whatever the others are.
-  t.Lcm = zero ? "0" : overflow ? ListOverflow : std::to_string(l);
+  t.Lcm = zero ? "0" : overflow ? std::string(ListOverflow) : std::to_string(l);
   return t;
 }
 

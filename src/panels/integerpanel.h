@@ -10,8 +10,6 @@
 
 namespace tessaro {
 
-// The list of the Integers window holds at most this many numbers.
-inline constexpr std::size_t MaxListNumbers = 23;
 // The largest basis whose digits the number core can write (the last is code 255).
 inline constexpr std::int32_t MaxBasis = 201;
 
@@ -21,8 +19,8 @@ std::string PowerText(std::int32_t n, std::int32_t k);
 // N!: " Not calculable (N< 0)", " Not calculable (N> 160)" or the floating value.
 std::string FactorialText(std::int32_t n);
 
-// A basis text for the basis-X field: empty, a basis 2 ... 201, or refused. A text
-// that looks like an integer but does not convert throws ConversionError.
+// A basis text for the basis-X field: empty, a basis 2 ... 201, or an integer refused as a
+// basis (0, 1, negative, beyond 201). A text that is no integer throws ConversionError.
 enum class BasisCheck { Empty, Valid, Refused };
 BasisCheck ReadBasis(std::string_view text, std::int32_t& basis);
 // What the error line shows for a refused basis.

@@ -7,9 +7,13 @@ namespace tessaro {
 
 namespace {
 
-constexpr std::string_view CoefficientOverflow = "Some coefficient > Long_Max";
-constexpr std::string_view DegreeAbove9 = "Degree of result >9";
-constexpr std::string_view HcdLcmOverflow = "Not calculable (long integer overflow).";
+// The result codes of the polynomial operations, as their declarations state them.
+// Done: PolAdd, PolSub, PolMul, PolDerivative, PolIntegral, PolHcd, PolLcm.
+constexpr int Done = 1;
+constexpr int DegreeTooHigh = 0;     // PolMul, PolIntegral
+constexpr int Overflowed = -1;       // a coefficient passed Long_Max (PolDivMod too)
+constexpr int DividesExactly = 0;    // PolDivMod: 0 exact, 1 a remainder, -2 a zero divisor
+constexpr int RootsOverflowed = -1;  // PolIntRoots
 
 std::string Str(std::string_view s) { return std::string(s); }
 
@@ -46,7 +50,7 @@ std::string PolValueText(const Polynomial& p, std::string_view x) {
 PolUnaryTexts UnaryTextsOf(const Polynomial& p) {
   PolUnaryTexts t;
   RootList roots{};
-  if (PolIntRoots(p, roots) < 0) {
+  if (PolIntRoots(p, roots) == RootsOverflowed) {
     t.roots = t.factorization = Str(NotCalculable);
   } else {
     TwoS texts = RootsText(roots);
@@ -54,13 +58,13 @@ PolUnaryTexts UnaryTextsOf(const Polynomial& p) {
     t.factorization = std::move(texts.factorization);
   }
   Polynomial d{};
-  t.derivative = PolDerivative(p, d) == 1 ? PolToText(d) : Str(CoefficientOverflow);
+  t.derivative = PolDerivative(p, d) == Done ? PolToText(d) : Str(CoefficientOverflow);
   Polynomial i{};
   switch (PolIntegral(p, i)) {
-    case 1:
+    case Done:
       t.integral = PolToText(i) + "+C";
       break;
-    case 0:
+    case DegreeTooHigh:
       t.integral = Str(DegreeAbove9);
       break;
     default:
@@ -72,13 +76,13 @@ PolUnaryTexts UnaryTextsOf(const Polynomial& p) {
 PolBinaryTexts BinaryTextsOf(const Polynomial& a, const Polynomial& b) {
   PolBinaryTexts t;
   Polynomial r{};
-  t.sum = PolAdd(a, b, r) == 1 ? PolToText(r) : Str(CoefficientOverflow);
-  t.difference = PolSub(a, b, r) == 1 ? PolToText(r) : Str(CoefficientOverflow);
+  t.sum = PolAdd(a, b, r) == Done ? PolToText(r) : Str(CoefficientOverflow);
+  t.difference = PolSub(a, b, r) == Done ? PolToText(r) : Str(CoefficientOverflow);
   switch (PolMul(a, b, r)) {
-    case 1:
+    case Done:
       t.product = PolToText(r);
       break;
-    case 0:
+    case DegreeTooHigh:
       t.product = Str(DegreeAbove9);
       break;
     default:
@@ -86,15 +90,15 @@ PolBinaryTexts BinaryTextsOf(const Polynomial& a, const Polynomial& b) {
   }
   Polynomial q{};
   const int division = PolDivMod(a, b, q, r);
-  if (division >= 0) {
+  if (division >= DividesExactly) {  // exactly or with a remainder
     t.quotient = PolToText(q);
     t.remainder = PolToText(r);
   } else {
-    // -1: a coefficient overflowed; any other failure: the divisor is zero.
-    t.quotient = t.remainder = Str(division == -1 ? CoefficientOverflow : NotCalculable);
+    // Any failure but an overflow is a zero divisor.
+    t.quotient = t.remainder = Str(division == Overflowed ? CoefficientOverflow : NotCalculable);
   }
-  t.hcd = PolHcd(a, b, r) == 1 ? PolToText(r) : Str(HcdLcmOverflow);
-  t.lcm = PolLcm(a, b, r) > 0 ? PolToText(r) : Str(HcdLcmOverflow);
+  t.hcd = PolHcd(a, b, r) == Done ? PolToText(r) : Str(HcdLcmOverflow);
+  t.lcm = PolLcm(a, b, r) == Done ? PolToText(r) : Str(HcdLcmOverflow);
   return t;
 }
 

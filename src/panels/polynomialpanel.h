@@ -12,9 +12,6 @@
 
 namespace tessaro {
 
-// The list of the window holds this many polynomials (the letters A to Y).
-inline constexpr int MaxPols = 24;
-
 // The coefficient grid: cell k holds the coefficient of x^k, an empty cell stands for 0.
 using PolCells = std::array<std::string, 10>;
 

@@ -6,3 +6,4 @@
 #include "polynomials/polarith.h"
 #include "polynomials/poleval.h"
 #include "polynomials/polynomial.h"
+#include "polynomials/realroots.h"

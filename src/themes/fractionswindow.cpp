@@ -3,8 +3,6 @@
 #include "ui/keyboard.h"
 #include "ui/ui.h"
 #include "ui/widgets.h"
-#include "panels/fractionpanel.h"
-#include "numbers/letters.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -48,6 +46,9 @@ QComboBox* Operand(const char* name, QWidget* parent) {
   combo->setEditable(true);
   // Typed operands are used as they are, not added to the list.
   combo->setInsertPolicy(QComboBox::NoInsert);
+  // No completion from the list: what is typed is what is used (2 stays 2 with 2147483647
+  // listed). The drop-down still offers every item.
+  combo->setCompleter(nullptr);
   combo->setMinimumContentsLength(11);
   combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   return combo;
@@ -63,18 +64,21 @@ TFFracc::TFFracc(ShowProblem showProblem, QWidget* parent)
   Randomize();
 
   auto* central = Named(new QWidget(this), "Client");
-  auto* PData = Panel("PData", {}, central);
-  auto* PUN = Panel("PUN", {}, central);
-  auto* PLF = Panel("PLF", {}, central);
-  auto* PBin = Panel("PBin", {}, central);
-  auto* POC = Panel("POC", {}, central);
+  // The panels sit in a block of their own size at the top left; a larger window only adds
+  // room around them, so the controls keep their places and sizes.
+  auto* panels = Named(new QWidget(central), "Panels");
+  auto* PData = Panel("PData", {}, panels);
+  auto* PUN = Panel("PUN", {}, panels);
+  auto* PLF = Panel("PLF", {}, panels);
+  auto* PBin = Panel("PBin", {}, panels);
+  auto* POC = Panel("POC", {}, panels);
   BuildDataPanel(PData);
   BuildUnitPanel(PUN);
   BuildListPanel(PLF);
   BuildBinaryPanel(PBin);
   BuildCombinedPanel(POC);
 
-  auto* layout = new QGridLayout(central);
+  auto* layout = new QGridLayout(panels);
   layout->setContentsMargins(10, 10, 10, 10);
   layout->setSpacing(8);
   layout->addWidget(PData, 0, 0);
@@ -82,14 +86,17 @@ TFFracc::TFFracc(ShowProblem showProblem, QWidget* parent)
   layout->addWidget(PBin, 1, 0, 1, 2);
   layout->addWidget(POC, 2, 0, 1, 2);
   layout->addWidget(PLF, 0, 2, 3, 1);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  auto* room = new QVBoxLayout(central);
+  room->setContentsMargins(0, 0, 0, 0);
+  room->addWidget(panels, 0, Qt::AlignLeft | Qt::AlignTop);
   setCentralWidget(central);
-  // The controls keep their places and sizes: the window is as large as its panels need.
-  QMainWindow::layout()->setSizeConstraint(QLayout::SetFixedSize);
   // The panels on the left from top to bottom, then the list.
   TabOrder({IdN, IdD, BtOk, BtRnd, Id1, IdS, OpS, LA, LB, Ok2, BtPr2, TOpsBin, IdOC, OkOC, IdROC,
             BtPrC, LF, BtBrr, BtRst});
 
   BuildProblemMenu();
+  EnableProblems();
   EtsBin(QStringLiteral("f1"), QStringLiteral("f2"));
   Connect();
   for (QWidget* field : std::initializer_list<QWidget*>{IdN, IdD, LA, LB, IdOC}) LimitEntry(field);
@@ -186,7 +193,6 @@ void TFFracc::BuildBinaryPanel(QWidget* PBin) {
   LB = Operand("LB", PBin);
   Ok2 = Button("Ok2", QStringLiteral("ok"), QString(), PBin);
   BtPr2 = Picture("BtPr2", "problem", QStringLiteral("Problem"), PBin);
-  BtPr2->setEnabled(false);
 
   TOpsBin = Named(new QTableWidget(2, 4, PBin), "TOpsBin");
   TOpsBin->horizontalHeader()->hide();
@@ -240,7 +246,6 @@ void TFFracc::BuildCombinedPanel(QWidget* POC) {
   EtOC->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   EtOC->setTextInteractionFlags(Qt::TextSelectableByMouse);
   BtPrC = Picture("BtPrC", "problem", QStringLiteral("Problem"), POC);
-  BtPrC->setEnabled(false);
 
   auto* row = new QHBoxLayout();
   row->addWidget(IdOC, 1);
@@ -259,7 +264,6 @@ void TFFracc::BuildProblemMenu() {
   OpBin = MenuItem("OpBin", QStringLiteral("Binary operations"), Problem1);
   OpCmb = MenuItem("OpCmb", QStringLiteral("Combined operation"), Problem1);
   OpAll = MenuItem("OpAll", QStringLiteral("All"), Problem1);
-  Disable({OpBin, OpCmb, OpAll});
   MenuKeys(menuBar());
 }
 
@@ -272,9 +276,7 @@ void TFFracc::Connect() {
           &QScrollBar::setValue);
   connect(LL->verticalScrollBar(), &QScrollBar::valueChanged, LF->verticalScrollBar(),
           &QScrollBar::setValue);
-  connect(BtBrr, &QPushButton::clicked, this, Guarded([this] {
-            if (Sel >= 0) BrrFr(Sel);
-          }));
+  connect(BtBrr, &QPushButton::clicked, this, Guarded([this] { BrrSelected(); }));
   connect(BtRst, &QPushButton::clicked, this, Guarded([this] { BtRstClick(); }));
   connect(Ok2, &QPushButton::clicked, this, Guarded([this] { OpsBin(); }));
   connect(OkOC, &QPushButton::clicked, this, Guarded([this] { OpsCmb(); }));
@@ -301,9 +303,7 @@ void TFFracc::showEvent(QShowEvent* event) {
 bool TFFracc::eventFilter(QObject* watched, QEvent* event) {
   if (watched == LF && event->type() == QEvent::KeyPress &&
       static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
-    RunGuarded([this] {
-      if (Sel >= 0) BrrFr(Sel);
-    });
+    RunGuarded([this] { BrrSelected(); });
     return true;
   }
   return QMainWindow::eventFilter(watched, event);
@@ -311,14 +311,16 @@ bool TFFracc::eventFilter(QObject* watched, QEvent* event) {
 
 void TFFracc::OkF() {
   const EnteredFraction entry =
-      EnterFraction(Frs, ToStd(IdN->text()), ToStd(IdD->text()), OpS->isChecked());
+      state_.Enter(ToStd(IdN->text()), ToStd(IdD->text()), OpS->isChecked());
   switch (entry.Outcome) {
     case FractionEntry::ZeroDenominator:
       ShowMessage(QStringLiteral("Denominator can't be zero"), QStringLiteral("Wrong entry"));
       return;
+    case FractionEntry::DoesNotFit:
+      ShowMessage(QStringLiteral("Wrong entry"), QStringLiteral("Error"));
+      return;
     case FractionEntry::ListFull:
-      ShowMessage(QStringLiteral("List full (%1 fractions)").arg(MaxFractions),
-                  QStringLiteral("Wrong entry"));
+      ShowMessage(FromStd(state_.List().Rules().fullText), QStringLiteral("Wrong entry"));
       return;
     case FractionEntry::AlreadyListed:
       return;
@@ -337,6 +339,7 @@ void TFFracc::BtRndClick() {
   IdD->setText(QString::number(r.Den));
 }
 
+// Writes the list to LF, LL and the operand boxes; no row stays selected.
 void TFFracc::LlistaFrs() {
   LF->clear();
   LL->clear();
@@ -344,11 +347,11 @@ void TFFracc::LlistaFrs() {
   LB->clear();
   LA->clearEditText();
   LB->clearEditText();
-  const std::vector<std::string> texts = FractionListTexts(Frs);
+  const std::vector<std::string> texts = state_.ListTexts();
   for (std::size_t i = 0; i < texts.size(); ++i) {
     const QString text = FromStd(texts[i]);
     LF->addItem(text);
-    auto* letter = new QListWidgetItem(QString(QChar(ItemLetters[i])), LL);
+    auto* letter = new QListWidgetItem(QString(QChar(state_.List().Letter(i))), LL);
     letter->setTextAlignment(Qt::AlignCenter);
     LA->addItem(text);
     LB->addItem(text);
@@ -357,36 +360,39 @@ void TFFracc::LlistaFrs() {
     LA->setCurrentIndex(0);
     LB->setCurrentIndex(0);
   }
-  Sel = -1;
+  state_.Select(std::nullopt);
 }
 
-void TFFracc::BrrFr(int i) {
-  if (i < 0 || i >= static_cast<int>(Frs.size())) return;
-  Frs.erase(Frs.begin() + i);
-  Sel = -1;
-  LlistaFrs();
+void TFFracc::BrrFr(std::size_t i) {
+  if (state_.Erase(i)) LlistaFrs();
 }
 
+void TFFracc::BrrSelected() {
+  if (const std::optional<std::size_t> selected = state_.Selected()) BrrFr(*selected);
+}
+
+// Takes the row the user picked in one list into the state and shows it in the other.
 void TFFracc::SelectRow(QListWidget* clicked, QListWidget* other) {
-  const QList<QListWidgetItem*> selected = clicked->selectedItems();
-  Sel = selected.isEmpty() ? -1 : clicked->row(selected.first());
+  const QList<QListWidgetItem*> picked = clicked->selectedItems();
+  state_.Select(picked.isEmpty() ? std::nullopt
+                                 : std::optional<std::size_t>(clicked->row(picked.first())));
+  const std::optional<std::size_t> selected = state_.Selected();
   const QList<QListWidgetItem*> shown = other->selectedItems();
-  const int otherRow = shown.isEmpty() ? -1 : other->row(shown.first());
-  if (otherRow == Sel) return;
-  if (Sel < 0)
-    other->clearSelection();
+  const std::optional<std::size_t> otherRow =
+      shown.isEmpty() ? std::nullopt : std::optional<std::size_t>(other->row(shown.first()));
+  if (otherRow == selected) return;
+  if (selected)
+    other->setCurrentRow(static_cast<int>(*selected));
   else
-    other->setCurrentRow(Sel);
+    other->clearSelection();
 }
 
 void TFFracc::BtRstClick() {
-  if (Frs.empty()) return;
-  Frs.clear();
-  LlistaFrs();
+  if (state_.Clear()) LlistaFrs();
 }
 
 void TFFracc::OpsBin() {
-  const BinaryResults results = BinaryOperations(ToStd(LA->currentText()), ToStd(LB->currentText()));
+  const BinaryResults results = state_.Binary(ToStd(LA->currentText()), ToStd(LB->currentText()));
   switch (results.Outcome) {
     case BinaryOutcome::NotFractions:
       return;
@@ -397,26 +403,21 @@ void TFFracc::OpsBin() {
       break;
   }
   for (int c = 0; c < 4; ++c) TOpsBin->item(1, c)->setText(FromStd(results.Cells[c]));
-  BtPr2->setEnabled(true);
-  OpBin->setEnabled(true);
-  if (OpCmb->isEnabled()) OpAll->setEnabled(true);
+  EnableProblems();
 }
 
 void TFFracc::OpsCmb() {
-  const QString typed = IdOC->text();
-  if (typed.isEmpty()) return;
-  TxtOC = ToStd(typed);
-  const std::string replaced = ReplaceLetters(TxtOC, ShownList());
-  EtOC->setText(FromStd(replaced));
-  const std::optional<std::string> value = CombinedValue(replaced);
+  const std::string typed = ToStd(IdOC->text());
+  if (typed.empty()) return;
+  // Shown before the evaluation, which may end the handler with the conversion message.
+  EtOC->setText(FromStd(state_.Replaced(typed)));
+  const std::optional<std::string> value = state_.Combined(typed);
   if (!value) {
     ShowMessage(QStringLiteral("Wrong entry"), QStringLiteral("Error"));
     return;
   }
   IdROC->setText(FromStd(*value));
-  BtPrC->setEnabled(true);
-  OpCmb->setEnabled(true);
-  if (OpBin->isEnabled()) OpAll->setEnabled(true);
+  EnableProblems();
 }
 
 void TFFracc::EtsBin(const QString& first, const QString& second) {
@@ -426,33 +427,55 @@ void TFFracc::EtsBin(const QString& first, const QString& second) {
   for (int c = 0; c < 4; ++c) TOpsBin->item(0, c)->setText(FromStd(labels[c]));
 }
 
-// The list's texts exactly as LF shows them.
-std::vector<std::string> TFFracc::ShownList() const {
-  std::vector<std::string> texts;
-  for (int i = 0; i < LF->count(); ++i) texts.push_back(ToStd(LF->item(i)->text()));
-  return texts;
+// A problem command is enabled once its section has succeeded, and stays enabled: it repeats
+// the last success whatever was typed, refused or erased since.
+void TFFracc::EnableProblems() {
+  const bool pair = state_.LastPair().has_value();
+  const bool combined = state_.LastCombined().has_value();
+  BtPr2->setEnabled(pair);
+  OpBin->setEnabled(pair);
+  BtPrC->setEnabled(combined);
+  OpCmb->setEnabled(combined);
+  OpAll->setEnabled(pair && combined);
 }
 
-FractionTexts TFFracc::ShownTexts() const {
-  FractionTexts t;
-  t.F1 = ToStd(LA->currentText());
-  t.F2 = ToStd(LB->currentText());
-  for (int c = 0; c < 4; ++c) {
-    t.Labels[c] = ToStd(TOpsBin->item(0, c)->text());
-    t.Results[c] = ToStd(TOpsBin->item(1, c)->text());
+// The params of the sections a problem of `mode` holds, from the last successes.
+std::vector<ProblemParams> TFFracc::Sections(FractionProblemMode mode) const {
+  std::vector<ProblemParams> sections;
+  const std::optional<FractionPairShown>& pair = state_.LastPair();
+  const std::optional<FractionCombinedShown>& combined = state_.LastCombined();
+  if (mode != FractionProblemMode::Combined && pair)
+    sections.push_back(FractionPairParams{pair->f1, pair->f2});
+  if (mode != FractionProblemMode::Binary && combined)
+    sections.push_back(FractionCombinedParams{combined->expression, combined->fractions});
+  return sections;
+}
+
+// The problem of `mode` with each of its sections; none while a section has not succeeded.
+std::optional<ShownProblem> TFFracc::FesPrbl(FractionProblemMode mode) const {
+  const std::vector<ProblemParams> sections = Sections(mode);
+  if (sections.size() != (mode == FractionProblemMode::All ? 2u : 1u)) return std::nullopt;
+  ShownProblem problem;
+  for (const ProblemParams& section : sections) {
+    const MadeProblem made = MakeProblem(section);
+    if (!made.texts) return std::nullopt;
+    problem.parts.push_back({section, *made.texts});
   }
-  t.List = ShownList();
-  t.TxtOC = TxtOC;
-  t.EtOC = ToStd(EtOC->text());
-  t.IdROC = ToStd(IdROC->text());
-  return t;
+  if (mode == FractionProblemMode::All) {
+    const MadeProblem all = MakeAllProblem(sections);
+    if (!all.texts) return std::nullopt;
+    problem.texts = *all.texts;
+  } else {
+    problem.texts = problem.parts.front().texts;
+  }
+  return problem;
 }
-
-void TFFracc::FesPrbl(FractionProblemMode mode) { Prbl_ = FractionProblem(ShownTexts(), mode); }
 
 void TFFracc::ProblemCommand(FractionProblemMode mode) {
-  FesPrbl(mode);
-  if (showProblem_) showProblem_({Prbl_, {}});
+  const std::optional<ShownProblem> problem = FesPrbl(mode);
+  if (!problem) return;
+  Prbl_ = problem->texts;
+  if (showProblem_) showProblem_(*problem);
 }
 
 }  // namespace tessaro

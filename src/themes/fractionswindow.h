@@ -1,12 +1,13 @@
 #pragma once
 
-#include "numbers/numbers.h"
-#include "problems/kinds.h"
+#include "panels/fractionstate.h"
 #include "problems/fractionproblems.h"
+#include "problems/kinds.h"
 
 #include <QMainWindow>
 
-#include <string>
+#include <cstddef>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -25,7 +26,9 @@ namespace tessaro {
 
 // The Fractions theme window: entry and generation of fractions, a lettered list, the four
 // binary operations of two fractions and a combined operation over the list, each turned into
-// a problem on request. Created once at start-up; it keeps its state while hidden.
+// a problem on request. Created once at start-up; it keeps its state while hidden. Its state
+// lives in a FractionState that its handlers change and then write to the controls; a problem
+// is made from the last computations that succeeded.
 class TFFracc : public QMainWindow {
   Q_OBJECT
 
@@ -51,15 +54,16 @@ class TFFracc : public QMainWindow {
   void OkF();
   void BtRndClick();
   void LlistaFrs();
-  void BrrFr(int i);
+  void BrrFr(std::size_t i);
+  void BrrSelected();
   void SelectRow(QListWidget* clicked, QListWidget* other);
   void BtRstClick();
   void OpsBin();
   void OpsCmb();
   void EtsBin(const QString& first, const QString& second);
-  std::vector<std::string> ShownList() const;
-  FractionTexts ShownTexts() const;
-  void FesPrbl(FractionProblemMode mode);
+  void EnableProblems();
+  std::vector<ProblemParams> Sections(FractionProblemMode mode) const;
+  std::optional<ShownProblem> FesPrbl(FractionProblemMode mode) const;
   void ProblemCommand(FractionProblemMode mode);
 
   // PData
@@ -97,9 +101,7 @@ class TFFracc : public QMainWindow {
   QAction* OpCmb = nullptr;
   QAction* OpAll = nullptr;
 
-  std::vector<Rational> Frs;  // the list, in entry order
-  int Sel = -1;               // selected item, -1 when none
-  std::string TxtOC;          // the expression as typed at the last evaluation
+  FractionState state_;
   TPrbl Prbl_;
   ShowProblem showProblem_;
 };

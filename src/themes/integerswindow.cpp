@@ -5,7 +5,6 @@
 #include "ui/widgets.h"
 #include "panels/integerpanel.h"
 #include "numbers/numbers.h"
-#include "problems/integerproblems.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,39 +31,23 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <memory>
+#include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace tessaro {
 
-namespace {
-
-// The values every Integers window works on. They last for the run: a new window
-// starts from them, and only the list is emptied when a window closes.
-struct IntegersState {
-  std::int32_t N = 0;
-  std::int32_t n1 = 0;
-  std::int32_t n2 = 0;
-  bool NOk = false;
-  std::array<bool, 4> Tps{};
-  std::vector<std::int32_t> Nums;  // NNums is its size
-  std::vector<std::int32_t> Sels;  // NSels is its size
-  std::string UsedLetters;
-  // The numbers the letters stood for at the last combined operation: the problem
-  // names these, even when the list has changed since.
-  std::vector<std::int32_t> UsedNums;
-  TPrbl Prbl;  // the current problem
-  // Every Integers window of the run: they show the one list, so they change together.
+// The list every Integers window shows, and the windows showing it.
+struct IntegersRun {
+  IntegerShared shared;
   std::vector<TFAritm*> windows;
 };
 
-IntegersState& Shared() {
-  static IntegersState state;
-  return state;
-}
+std::shared_ptr<IntegersRun> NewIntegersRun() { return std::make_shared<IntegersRun>(); }
 
-// The Tps flags, one per problem kind but "All".
-enum Flag { FlagOne = 0, FlagTwo = 1, FlagCombined = 2, FlagList = 3 };
+namespace {
 
 QLineEdit* Field(const char* name, int minWidth) {
   QLineEdit* edit = Edit(name);
@@ -230,27 +213,107 @@ class ListHeading : public QWidget {
   int indent_ = 0;
 };
 
-// Keeps a drop-down list's typed text while its items are replaced.
-void FillCombo(QComboBox* combo, const QStringList& items) {
+// Writers: a control gets the model's text only when it shows another one, so the cursor
+// of a field the user types in stays where it is; no handler hears the program's writes.
+void Put(QLineEdit* edit, const std::string& text) {
+  const QString shown = FromStd(text);
+  if (edit->text() == shown) return;
+  const QSignalBlocker block(edit);
+  edit->setText(shown);
+}
+
+void Put(QLabel* label, const std::string& text) {
+  const QString shown = FromStd(text);
+  if (label->text() != shown) label->setText(shown);
+}
+
+// An editable drop-down list: its items and the text in its field.
+void Put(QComboBox* combo, const QStringList& items, const std::string& text) {
   const QSignalBlocker block(combo);
-  const QString text = combo->currentText();
-  combo->clear();
-  combo->addItems(items);
-  combo->setEditText(text);
+  QStringList now;
+  for (int i = 0; i < combo->count(); ++i) now << combo->itemText(i);
+  if (now != items) {
+    combo->clear();
+    combo->addItems(items);
+  }
+  const QString shown = FromStd(text);
+  if (combo->currentText() == shown) return;
+  // The item of that text, if there is one, so the drop-down marks it.
+  combo->setCurrentIndex(combo->findText(shown));
+  if (combo->currentText() != shown) combo->setEditText(shown);
+}
+
+void Put(QListWidget* list, const QStringList& rows) {
+  QStringList now;
+  for (int i = 0; i < list->count(); ++i) now << list->item(i)->text();
+  if (now == rows) return;
+  const QSignalBlocker block(list);
+  list->clear();
+  list->addItems(rows);
+}
+
+void PutSelection(QListWidget* list, const LetteredList<std::int32_t>& model) {
+  const QSignalBlocker block(list);
+  for (int i = 0; i < list->count(); ++i) {
+    const bool on = model.IsSelected(static_cast<std::size_t>(i));
+    if (list->item(i)->isSelected() != on) list->item(i)->setSelected(on);
+  }
+  const std::optional<std::size_t> current = model.Current();
+  const int row = current ? static_cast<int>(*current) : -1;
+  if (list->currentRow() != row) list->setCurrentRow(row, QItemSelectionModel::NoUpdate);
+}
+
+// The selected rows of a list box and its focused one, as the user left them.
+std::vector<std::size_t> SelectedRows(const QListWidget* list) {
+  std::vector<std::size_t> rows;
+  for (int i = 0; i < list->count(); ++i)
+    if (list->item(i)->isSelected()) rows.push_back(static_cast<std::size_t>(i));
+  return rows;
+}
+
+std::optional<std::size_t> CurrentRow(const QListWidget* list) {
+  const int row = list->currentRow();
+  return row >= 0 ? std::optional<std::size_t>(static_cast<std::size_t>(row)) : std::nullopt;
+}
+
+std::int32_t Chosen(const QComboBox* combo) { return IntOfText(ToStd(combo->currentText())); }
+
+// The problem params of the sections a command asks for: one kind, or every kind on offer.
+std::vector<ProblemParams> Sections(const IntegerWindowState& s,
+                                    std::optional<IntegerSection> kind) {
+  std::vector<ProblemParams> sections;
+  const auto wanted = [&](IntegerSection section) {
+    return s.Offers(section) && (!kind || *kind == section);
+  };
+  if (wanted(IntegerSection::Single)) {
+    const IntegerSingleOperands& o = *s.SingleSection();
+    sections.emplace_back(IntegerSingleParams{o.n, o.exponent, o.basis});
+  }
+  if (wanted(IntegerSection::Pair)) {
+    const IntegerPairOperands& o = *s.PairSection();
+    sections.emplace_back(IntegerPairParams{o.a, o.b, o.decimals});
+  }
+  if (wanted(IntegerSection::Combined)) {
+    const IntegerCombinedOperands& o = *s.CombinedSection();
+    sections.emplace_back(IntegerCombinedParams{o.expression, o.numbers, o.decimals});
+  }
+  if (wanted(IntegerSection::List))
+    sections.emplace_back(IntegerListParams{*s.Shared().ListSection()});
+  return sections;
 }
 
 }  // namespace
 
-TFAritm::TFAritm(ShowProblem showProblem, QWidget* parent)
-    : QMainWindow(parent), showProblem_(std::move(showProblem)) {
+TFAritm::TFAritm(ShowProblem showProblem, std::shared_ptr<IntegersRun> run, QWidget* parent)
+    : QMainWindow(parent),
+      showProblem_(std::move(showProblem)),
+      run_(run ? std::move(run) : NewIntegersRun()),
+      state_(run_->shared) {
   setObjectName(QStringLiteral("FAritm"));
   setWindowTitle(QStringLiteral("Arithmetic of integers"));
   setWindowIcon(Icon(QStringLiteral("integers")));
   Randomize();
-  IntegersState& s = Shared();
-  s.windows.push_back(this);
-  // The problem kinds follow what this window shows, and it shows no result yet.
-  s.Tps = {};
+  run_->windows.push_back(this);
 
   auto* central = new QWidget(this);
   // The left panels keep their designed width; the list takes every pixel the window
@@ -269,7 +332,7 @@ TFAritm::TFAritm(ShowProblem showProblem, QWidget* parent)
   setCentralWidget(central);
   BuildMenu();
   ConnectHandlers();
-  ShowSharedList();
+  Show();
   for (QWidget* field :
        std::initializer_list<QWidget*>{IdN, IdHex, IdBin, IdOct, IdX, IdBX, IdA, IdB, IdOC})
     LimitEntry(field);
@@ -281,10 +344,8 @@ TFAritm::TFAritm(ShowProblem showProblem, QWidget* parent)
 }
 
 TFAritm::~TFAritm() {
-  IntegersState& s = Shared();
-  s.windows.erase(std::remove(s.windows.begin(), s.windows.end(), this), s.windows.end());
-  // The last window goes only when the program ends: the next run starts afresh.
-  if (s.windows.empty()) s = IntegersState();
+  std::vector<TFAritm*>& windows = run_->windows;
+  windows.erase(std::remove(windows.begin(), windows.end(), this), windows.end());
 }
 
 QGroupBox* TFAritm::BuildPN() {
@@ -368,6 +429,8 @@ QGroupBox* TFAritm::BuildPOps() {
   for (QComboBox* combo : {IdA, IdB}) {
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    // What is typed is what is used: no number of the list completes it.
+    combo->setCompleter(nullptr);
   }
   BtRnd = PictureButton("BtRnd", "generate", QStringLiteral("Generate"), nullptr, 20);
   OkOps = Button("OkOps", QStringLiteral("OK"));
@@ -586,39 +649,64 @@ void TFAritm::BuildMenu() {
 
 void TFAritm::ConnectHandlers() {
   auto click = [this](QAbstractButton* button, auto handler) {
-    connect(button, &QAbstractButton::clicked, this, Guarded([this, handler] { (this->*handler)(); }));
-  };
-  auto enter = [this](QLineEdit* edit, auto handler) {
-    connect(edit, &QLineEdit::returnPressed, this,
+    connect(button, &QAbstractButton::clicked, this,
             Guarded([this, handler] { (this->*handler)(); }));
+  };
+  // Enter in a field runs a command of the model.
+  auto enter = [this](QLineEdit* edit, void (IntegerWindowState::*command)()) {
+    connect(edit, &QLineEdit::returnPressed, this, Guarded([this, command] { Apply(command); }));
+  };
+  // What the user types goes to the model as it is typed; the program's own writes are
+  // not heard. Typing changes this window only, and the base fields nothing but their text.
+  auto typed = [this](QLineEdit* edit, auto command, bool show = true) {
+    connect(edit, &QLineEdit::textChanged, this, Guarded([this, edit, command, show] {
+              command(ToStd(edit->text()));
+              if (show) Show();
+            }));
   };
 
   // Single integer.
-  connect(Ok1, &QPushButton::clicked, this, Guarded([this] { AcceptN(true); }));
-  connect(IdN, &QLineEdit::returnPressed, this, Guarded([this] { AcceptN(true); }));
-  connect(IdN, &QLineEdit::textChanged, this, Guarded([this] { Rst1(); }));
+  click(Ok1, &TFAritm::AcceptN);
+  connect(IdN, &QLineEdit::returnPressed, this, Guarded([this] { AcceptN(); }));
+  typed(IdN, [this](const std::string& t) { state_.EditN(t); });
   click(BtL, &TFAritm::BtLClick);
   connect(Lexp, &QComboBox::currentIndexChanged, this, Guarded([this] { LexpChange(); }));
-  enter(IdHex, &TFAritm::IdHexEnter);
-  enter(IdOct, &TFAritm::IdOctEnter);
-  enter(IdX, &TFAritm::IdXEnter);
-  enter(IdBin, &TFAritm::IdBinEnter);
-  enter(IdBX, &TFAritm::MostraBX);
+  const std::pair<QLineEdit*, IntegerField> fields[] = {{IdHex, IntegerField::Hex},
+                                                        {IdBin, IntegerField::Bin},
+                                                        {IdOct, IntegerField::Oct},
+                                                        {IdX, IntegerField::X},
+                                                        {IdBX, IntegerField::Basis}};
+  for (const auto& [edit, field] : fields) {
+    const IntegerField f = field;
+    typed(edit, [this, f](const std::string& t) { state_.Edit(f, t); }, false);
+  }
+  enter(IdHex, &IntegerWindowState::EnterHex);
+  enter(IdOct, &IntegerWindowState::EnterOct);
+  enter(IdX, &IntegerWindowState::EnterX);
+  enter(IdBin, &IntegerWindowState::EnterBin);
+  enter(IdBX, &IntegerWindowState::EnterBasis);
   IdBin->installEventFilter(this);
   Lexp->installEventFilter(this);
 
   // Two integers.
   click(OkOps, &TFAritm::OkOpsClick);
   click(BtRnd, &TFAritm::BtRndClick);
-  connect(IdA, &QComboBox::editTextChanged, this, Guarded([this] { Rst2(); }));
-  connect(IdB, &QComboBox::editTextChanged, this, Guarded([this] { Rst2(); }));
+  for (QComboBox* combo : {IdA, IdB})
+    connect(combo, &QComboBox::editTextChanged, this, Guarded([this] {
+              state_.EditOperands(ToStd(IdA->currentText()), ToStd(IdB->currentText()));
+              Show();
+            }));
 
   // The list.
   click(BtRndL, &TFAritm::BtRndLClick);
-  click(BtUnSel, &TFAritm::BtUnSelClick);
-  click(BtRstL, &TFAritm::BtRstLClick);
+  connect(BtUnSel, &QPushButton::clicked, this,
+          Guarded([this] { Act([this] { run_->shared.Unselect(); }); }));
+  connect(BtRstL, &QPushButton::clicked, this,
+          Guarded([this] { Act([this] { run_->shared.Clear(); }); }));
   click(BtBrrL, &TFAritm::EraseFocused);
+  // The focused item counts as picked, as a changed selection does.
   connect(LN, &QListWidget::itemSelectionChanged, this, Guarded([this] { LNClick(); }));
+  connect(LN, &QListWidget::currentRowChanged, this, Guarded([this] { LNClick(); }));
   connect(LN, &QListWidget::itemDoubleClicked, this, Guarded([this] { LNDblClick(); }));
   // A click on an item already selected changes no selection but still picks it.
   connect(LL, &QListWidget::itemSelectionChanged, this, Guarded([this] { LLClick(); }));
@@ -627,22 +715,17 @@ void TFAritm::ConnectHandlers() {
 
   // Combined operation.
   click(OkOC, &TFAritm::OpsCmb);
-  enter(IdOC, &TFAritm::OpsCmb);
-  connect(IdOC, &QLineEdit::textChanged, this, Guarded([this] { IdOCChange(); }));
+  connect(IdOC, &QLineEdit::returnPressed, this, Guarded([this] { OpsCmb(); }));
+  typed(IdOC, [this](const std::string& t) { state_.EditExpression(t); });
 
   // Problems: each button and its menu item run the same command.
-  const std::tuple<QToolButton*, QAction*, int> commands[] = {
-      {BtPrbl1, OpPr1, PrOne},
-      {BtPrbl2, OpPr2, PrTwo},
-      {BtPrblOC, OpPrCO, PrCombined},
-      {BtPrblN, OpPrN, PrList},
-  };
-  for (const auto& [button, action, kind] : commands) {
-    const int k = kind;
+  for (const auto& [button, action, kind] : KindControls()) {
+    const IntegerSection k = kind;
     connect(button, &QToolButton::clicked, this, Guarded([this, k] { ProblemCommand(k); }));
     connect(action, &QAction::triggered, this, Guarded([this, k] { ProblemCommand(k); }));
   }
-  connect(OpPrAll, &QAction::triggered, this, Guarded([this] { ProblemCommand(PrAll); }));
+  connect(OpPrAll, &QAction::triggered, this,
+          Guarded([this] { ProblemCommand(std::nullopt); }));
 }
 
 void TFAritm::showEvent(QShowEvent* event) {
@@ -654,8 +737,7 @@ void TFAritm::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
   if (!event->isAccepted()) return;
   // Closing only hides the window; the list starts empty in the next one.
-  Shared().Nums.clear();
-  for (TFAritm* w : Shared().windows) w->ShowSharedList();
+  Act([this] { run_->shared.Empty(); });
 }
 
 bool TFAritm::eventFilter(QObject* watched, QEvent* event) {
@@ -670,383 +752,208 @@ bool TFAritm::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
   } else if (event->type() == QEvent::MouseButtonDblClick && watched == IdBin) {
-    RunGuarded([this] { IdBinDblClick(); });
+    RunGuarded([this] { Apply(&IntegerWindowState::DoubleClickBin); });
   }
   return QMainWindow::eventFilter(watched, event);
 }
 
+// ---- Writing the models ----
+
+void TFAritm::Act(const std::function<void()>& command) {
+  const auto showAll = [this] {
+    for (TFAritm* w : run_->windows) w->Show();
+  };
+  try {
+    command();
+  } catch (...) {
+    showAll();
+    throw;
+  }
+  showAll();
+}
+
+void TFAritm::Show() {
+  ShowSingle();
+  ShowPair();
+  ShowCombined();
+  ShowList();
+  ShowKinds();
+}
+
+void TFAritm::ShowSingle() {
+  const IntegerSingleShown& s = state_.Single();
+  const std::pair<QLineEdit*, const std::string&> fields[] = {
+      {IdN, s.n},     {IdPot, s.power}, {IdDF, s.factorization}, {IdFctr, s.factorial},
+      {IdHex, s.hex}, {IdBin, s.bin},   {IdOct, s.oct},          {IdBX, s.basis},
+      {IdX, s.x}};
+  for (const auto& [edit, text] : fields) Put(edit, text);
+  Put(EtErr, s.error);
+  BtL->setEnabled(state_.CanAddN());
+}
+
+void TFAritm::ShowPair() {
+  const IntegerPairShown& p = state_.Pair();
+  QStringList choices;
+  for (std::int32_t v : run_->shared.Choices()) choices << QString::number(v);
+  Put(IdA, choices, p.a);
+  Put(IdB, choices, p.b);
+  const std::pair<QLineEdit*, const std::string&> fields[] = {
+      {IdS, p.sum},      {IdRs, p.difference}, {IdM, p.product}, {IdD, p.floatQuotient},
+      {IdQ, p.quotient}, {IdR, p.remainder},   {IdMCD, p.hcd},   {IdMCM, p.lcm}};
+  for (const auto& [edit, text] : fields) Put(edit, text);
+  Put(IdDd, p.dividend);
+  Put(IdDr, p.divisor);
+}
+
+void TFAritm::ShowCombined() {
+  const IntegerCombinedShown& c = state_.Combined();
+  Put(IdOC, c.expression);
+  Put(EtOC, c.replaced);
+  Put(IdROC1, c.rational);
+  Put(IdROC2, c.decimal);
+}
+
+void TFAritm::ShowList() {
+  const IntegerShared& shared = run_->shared;
+  const LetteredList<std::int32_t>& list = shared.List();
+  QStringList rows;
+  for (const std::string& row : state_.Rows()) rows << FromStd(row);
+  QStringList letters;
+  for (std::size_t i = 0; i < list.Size(); ++i)
+    letters << QString(QChar::fromLatin1(list.Letter(i)));
+  Put(LN, rows);
+  Put(LL, letters);
+  PutSelection(LN, list);
+  PutSelection(LL, list);
+  const std::size_t selected = list.SelectedIndices().size();
+  BtRstL->setEnabled(!list.Empty());
+  BtUnSel->setEnabled(selected >= 1);
+  BtBrrL->setEnabled(selected == 1);
+  Put(EtMCDn, shared.Hcd());
+  Put(EtMCMn, shared.Lcm());
+}
+
+std::array<TFAritm::ProblemControls, IntegerSectionCount> TFAritm::KindControls() const {
+  return {{{BtPrbl1, OpPr1, IntegerSection::Single},
+           {BtPrbl2, OpPr2, IntegerSection::Pair},
+           {BtPrblOC, OpPrCO, IntegerSection::Combined},
+           {BtPrblN, OpPrN, IntegerSection::List}}};
+}
+
+void TFAritm::ShowKinds() {
+  for (const auto& [button, action, kind] : KindControls()) {
+    button->setEnabled(state_.Offers(kind));
+    action->setEnabled(state_.Offers(kind));
+  }
+  OpPrAll->setEnabled(state_.OffersAll());
+}
+
 // ---- Single integer ----
 
-bool TFAritm::EsNValid(const QString& text) {
-  IntegersState& s = Shared();
-  s.NOk = false;
-  if (text.isEmpty()) return false;
-  if (!IsIntText(ToStd(text))) {
-    ShowMessage(text + QStringLiteral(" isn't a valid integer"));
+void TFAritm::AcceptN() {
+  using NEntry = IntegerWindowState::NEntry;
+  NEntry entry = NEntry::Empty;
+  ListAdd added = ListAdd::Duplicate;
+  Act([&] {
+    entry = state_.AcceptN();
+    if (entry == NEntry::Accepted) added = state_.AddN();
+  });
+  if (entry == NEntry::NotInteger) {
+    ShowMessage(FromStd(state_.Single().n) + QStringLiteral(" isn't a valid integer"));
     IdN->setFocus();
-    return false;
   }
-  s.NOk = true;
-  return true;
-}
-
-void TFAritm::AcceptN(bool addToList) {
-  BtL->setEnabled(false);
-  const QString text = IdN->text();
-  if (!EsNValid(text)) return;
-  IntegersState& s = Shared();
-  s.N = IntOfText(ToStd(text));
-  BtL->setEnabled(true);
-  Ops1();
-  if (addToList && s.NOk) AddN(s.N);
-}
-
-void TFAritm::Ops1() {
-  const std::int32_t n = Shared().N;
-  EtErr->clear();
-  Bases(n);
-  CalcPot();
-  IdFctr->setText(FromStd(FactorialText(n)));
-  IdDF->setText(FromStd(FactorText(n)));
-  SetKind(FlagOne, true);
-  ReevaluateAll();
-}
-
-void TFAritm::Bases(std::int32_t v) {
-  Shared().N = v;
-  // A different text runs Rst1, which clears the results of the former N.
-  IdN->setText(QString::number(v));
-  IdHex->setText(FromStd(HexText(v)));
-  IdBin->setText(FromStd(BaseText(v, 2)));
-  IdOct->setText(FromStd(BaseText(v, 8)));
-  MostraBX();
-}
-
-bool TFAritm::NShown() const { return IdN->text() == QString::number(Shared().N); }
-
-void TFAritm::MostraBX() {
-  const std::string text = ToStd(IdBX->text());
-  std::int32_t basis = 0;
-  switch (ReadBasis(text, basis)) {
-    case BasisCheck::Empty:
-      break;
-    case BasisCheck::Valid:
-      // Only the N on display is written in the basis.
-      if (NShown()) IdX->setText(FromStd(BaseText(Shared().N, basis)));
-      break;
-    case BasisCheck::Refused:
-      EtErr->setText(FromStd(BasisRefusal(text)));
-      break;
-  }
-}
-
-void TFAritm::CalcPot() {
-  IdPot->setText(FromStd(PowerText(Shared().N, IntOfText(ToStd(Lexp->currentText())))));
-}
-
-void TFAritm::LexpChange() {
-  if (NShown()) CalcPot();
-}
-
-void TFAritm::Rst1() {
-  IdBs->setText(QStringLiteral("N"));
-  for (QLineEdit* field : {IdPot, IdDF, IdFctr, IdHex, IdBin, IdOct, IdX}) field->clear();
-  SetKind(FlagOne, false);
+  Report(added);
 }
 
 void TFAritm::BtLClick() {
-  IntegersState& s = Shared();
-  s.N = IntOfText(ToStd(IdN->text()));
-  AddN(s.N);
+  ListAdd added = ListAdd::Duplicate;
+  Act([&] { added = state_.TakeNIntoList(); });
+  Report(added);
 }
 
-void TFAritm::IdHexEnter() { Bases(HexValue(ToStd(IdHex->text()))); }
-
-void TFAritm::IdOctEnter() { Bases(BaseValue(ToStd(IdOct->text()), 8)); }
-
-void TFAritm::IdXEnter() {
-  const std::string text = ToStd(IdBX->text());
-  std::int32_t basis = 0;
-  if (ReadBasis(text, basis) == BasisCheck::Valid)
-    Bases(BaseValue(ToStd(IdX->text()), basis));
-  else
-    EtErr->setText(FromStd(BasisRefusal(text)));
+void TFAritm::Apply(void (IntegerWindowState::*command)()) {
+  Act([&] { (state_.*command)(); });
 }
 
-void TFAritm::IdBinEnter() {
-  // Shown like the other bases, so N never changes out of sight.
-  if (!IdBin->text().isEmpty()) Bases(BinValue(ToStd(IdBin->text())));
-}
-
-void TFAritm::IdBinDblClick() {
-  if (!IdBin->text().isEmpty()) IdN->setText(QString::number(BinValue(ToStd(IdBin->text()))));
+void TFAritm::LexpChange() {
+  Act([this] { state_.ChooseExponent(Chosen(Lexp)); });
 }
 
 // ---- Two integers ----
 
 void TFAritm::OkOpsClick() {
-  IntegersState& s = Shared();
-  s.n1 = IntOfText(ToStd(IdA->currentText()));
-  s.n2 = IntOfText(ToStd(IdB->currentText()));
-  const TwoIntTexts t = TwoIntResults(s.n1, s.n2, IntOfText(ToStd(Idpq->currentText())));
-  IdS->setText(FromStd(t.Sum));
-  IdRs->setText(FromStd(t.Diff));
-  IdM->setText(FromStd(t.Prod));
-  IdQ->setText(FromStd(t.Quot));
-  IdR->setText(FromStd(t.Rem));
-  IdD->setText(FromStd(t.FloatDiv));
-  if (t.Divided) {
-    IdDd->setText(IdA->currentText());
-    IdDr->setText(IdB->currentText());
-  }
-  IdMCD->setText(FromStd(t.Hcd));
-  IdMCM->setText(FromStd(t.Lcm));
-  SetKind(FlagTwo, true);
-  ReevaluateAll();
+  Act([this] { state_.ComputePair(Chosen(Idpq)); });
 }
 
 void TFAritm::BtRndClick() {
-  IdA->setEditText(QString::number(DrawOperand()));
-  IdB->setEditText(QString::number(DrawOperand()));
-  OkOpsClick();
-}
-
-void TFAritm::Rst2() {
-  for (QLineEdit* field : {IdS, IdRs, IdM, IdD, IdMCM, IdMCD, IdR, IdQ}) field->clear();
-  SetKind(FlagTwo, false);
+  Act([this] { state_.GeneratePair(Chosen(Idpq)); });
 }
 
 // ---- The list ----
 
-void TFAritm::AddN(std::int32_t v) {
-  IntegersState& s = Shared();
-  if (std::find(s.Nums.begin(), s.Nums.end(), v) != s.Nums.end()) return;
-  if (s.Nums.size() >= MaxListNumbers) {
-    ShowMessage(QStringLiteral("List full (23 numbers)"), QStringLiteral("Wrong entry"));
-    return;
-  }
-  s.Nums.push_back(v);
-  for (TFAritm* w : s.windows) {
-    const int c = w->LN->count();
-    {
-      const QSignalBlocker blockNumbers(w->LN);
-      const QSignalBlocker blockLetters(w->LL);
-      w->LN->addItem(FromStd(ListRowText(v)));
-      w->LL->addItem(QString(QChar::fromLatin1(ItemLetters[c])));
-    }
-    for (QComboBox* combo : {w->IdA, w->IdB}) {
-      combo->addItem(QString::number(v));
-      if (combo->currentIndex() < 0) combo->setCurrentIndex(0);
-    }
-    w->BtRstL->setEnabled(true);
-  }
-}
-
-void TFAritm::LlistaN() {
-  const std::vector<std::int32_t>& nums = Shared().Nums;
-  QStringList texts;
-  for (std::int32_t v : nums) texts << QString::number(v);
-  syncing_ = true;
-  LN->clear();
-  LL->clear();
-  LN->addItems(texts);
-  for (std::size_t i = 0; i < nums.size(); ++i)
-    LL->addItem(QString(QChar::fromLatin1(ItemLetters[i])));
-  syncing_ = false;
-  FillCombo(IdA, texts);
-  FillCombo(IdB, texts);
-}
-
-void TFAritm::ShowSharedList() {
-  if (Shared().Nums.empty()) {
-    syncing_ = true;
-    LN->clear();
-    LL->clear();
-    syncing_ = false;
-  } else {
-    LlistaN();
-  }
-  BtRstL->setEnabled(!Shared().Nums.empty());
-  BtBrrL->setEnabled(false);
-  BtUnSel->setEnabled(false);
-}
-
-void TFAritm::BrrN(int k) {
-  std::vector<std::int32_t>& nums = Shared().Nums;
-  if (k < 1 || k > static_cast<int>(nums.size())) return;
-  nums.erase(nums.begin() + (k - 1));
-  for (TFAritm* w : Shared().windows) {
-    w->LlistaN();
-    w->BtUnSel->setEnabled(false);
-  }
-}
-
-void TFAritm::EraseFocused() {
-  const int row = LN->currentRow();
-  if (row >= 0) BrrN(row + 1);
-}
-
-void TFAritm::BtRstLClick() {
-  Shared().Nums.clear();
-  for (TFAritm* w : Shared().windows) {
-    w->ShowSharedList();
-    w->SetKind(FlagList, false);
-  }
-}
-
-void TFAritm::BtUnSelClick() {
-  syncing_ = true;
-  LN->clearSelection();
-  LL->clearSelection();
-  syncing_ = false;
-  EtMCDn->clear();
-  EtMCMn->clear();
-  BtUnSel->setEnabled(false);
-  BtBrrL->setEnabled(false);
-  SetKind(FlagList, false);
-}
-
-void TFAritm::LNClick() {
-  if (syncing_) return;
-  syncing_ = true;
-  LL->setCurrentRow(LN->currentRow(), QItemSelectionModel::NoUpdate);
-  for (int i = 0; i < LN->count() && i < LL->count(); ++i)
-    LL->item(i)->setSelected(LN->item(i)->isSelected());
-  syncing_ = false;
-  const auto selected = LN->selectedItems().size();
-  BtBrrL->setEnabled(selected == 1);
-  BtUnSel->setEnabled(selected >= 1);
-  mcdMCM();
-}
-
-void TFAritm::LLClick() {
-  if (syncing_) return;
-  const int row = LL->currentRow();
-  syncing_ = true;
-  LN->setCurrentRow(row, QItemSelectionModel::NoUpdate);
-  for (int i = 0; i < LN->count() && i < LL->count(); ++i)
-    LN->item(i)->setSelected(LL->item(i)->isSelected());
-  syncing_ = false;
-  const std::vector<std::int32_t>& nums = Shared().Nums;
-  if (row >= 0 && row < static_cast<int>(nums.size())) IdN->setText(QString::number(nums[row]));
-  mcdMCM();
-}
-
-void TFAritm::LNDblClick() {
-  const int row = LN->currentRow();
-  const std::vector<std::int32_t>& nums = Shared().Nums;
-  if (row < 0 || row >= static_cast<int>(nums.size())) return;
-  IdN->setText(QString::number(nums[row]));
-  AcceptN(false);
-}
-
-void TFAritm::mcdMCM() {
-  EtMCDn->clear();
-  EtMCMn->clear();
-  SetKind(FlagList, false);
-  IntegersState& s = Shared();
-  std::vector<std::int32_t> selected;
-  for (int i = 0; i < LN->count() && i < static_cast<int>(s.Nums.size()); ++i)
-    if (LN->item(i)->isSelected()) selected.push_back(s.Nums[i]);
-  if (selected.size() < 2) return;
-  s.Sels = selected;
-  const SelectionTexts t = SelectionResults(selected);
-  EtMCDn->setText(FromStd(t.Hcd));
-  EtMCMn->setText(FromStd(t.Lcm));
-  SetKind(FlagList, true);
-  ReevaluateAll();
+void TFAritm::Report(ListAdd added) {
+  if (added == ListAdd::Full)
+    ShowMessage(FromStd(run_->shared.List().Rules().fullText), QStringLiteral("Wrong entry"));
 }
 
 void TFAritm::BtRndLClick() {
-  const std::vector<std::int32_t>& nums = Shared().Nums;
-  if (nums.size() >= MaxListNumbers) {
-    ShowMessage(QStringLiteral("List full (23 numbers)"), QStringLiteral("Wrong entry"));
-    return;
-  }
-  AddN(DrawListNumber(nums));
+  ListAdd added = ListAdd::Duplicate;
+  Act([&] { added = run_->shared.Generate(); });
+  Report(added);
+}
+
+void TFAritm::EraseFocused() {
+  const std::optional<std::size_t> row = CurrentRow(LN);
+  if (row) Act([&] { run_->shared.Erase(*row); });
+}
+
+void TFAritm::LNClick() {
+  Act([this] { run_->shared.Pick(SelectedRows(LN), CurrentRow(LN)); });
+}
+
+void TFAritm::LLClick() {
+  const std::optional<std::size_t> row = CurrentRow(LL);
+  Act([&] {
+    run_->shared.Pick(SelectedRows(LL), row);
+    if (row) state_.ProposeListNumber(*row);
+  });
+}
+
+void TFAritm::LNDblClick() {
+  const std::optional<std::size_t> row = CurrentRow(LN);
+  if (!row) return;
+  // A list number is always an integer: nothing to refuse but a basis that is none.
+  Act([&] { state_.AcceptListNumber(*row); });
 }
 
 // ---- Combined operation ----
 
 void TFAritm::OpsCmb() {
-  const std::string expression = ToStd(IdOC->text());
-  if (expression.empty()) return;
-  IntegersState& s = Shared();
-  const std::size_t c = std::min<std::size_t>(LN->count(), s.Nums.size());
-  s.UsedLetters = std::string(ItemLetters.substr(0, c));
-  s.UsedNums.assign(s.Nums.begin(), s.Nums.begin() + static_cast<std::ptrdiff_t>(c));
-  const std::string replaced = CombinedText(expression, s.UsedNums);
-  EtOC->setText(FromStd(replaced));
-  const CombinedTexts r = CombinedResults(replaced, IntOfText(ToStd(Idp->currentText())));
-  if (r.Ok) {
-    IdROC1->setText(FromStd(r.Rational));
-    IdROC2->setText(FromStd(r.Float));
-    SetKind(FlagCombined, true);
-  } else {
-    IdROC1->setText(QStringLiteral("  ---"));
-    IdROC2->setText(QStringLiteral("  ---"));
+  using Evaluation = IntegerWindowState::Evaluation;
+  Evaluation done = Evaluation::Empty;
+  Act([&] { done = state_.Evaluate(Chosen(Idp)); });
+  if (done == Evaluation::NotCalculable)
     ShowMessage(QStringLiteral("Division by 0 or >Long_Max in any step"),
                 QStringLiteral("Not calculable"));
-  }
-}
-
-void TFAritm::IdOCChange() {
-  EtOC->clear();
-  IdROC1->clear();
-  IdROC2->clear();
-  SetKind(FlagCombined, false);
 }
 
 // ---- Problems ----
 
-void TFAritm::SetKind(int flag, bool available) {
-  const std::pair<QToolButton*, QAction*> commands[] = {
-      {BtPrbl1, OpPr1}, {BtPrbl2, OpPr2}, {BtPrblOC, OpPrCO}, {BtPrblN, OpPrN}};
-  commands[flag].first->setEnabled(available);
-  commands[flag].second->setEnabled(available);
-  Shared().Tps[flag] = available;
-}
-
-void TFAritm::ReevaluateAll() { OpPrAll->setEnabled(TTps(Shared().Tps) > 1); }
-
-void TFAritm::FesPrbl(int kind) {
-  IntegersState& s = Shared();
-  IntegerProblemInput in;
-  in.IdN = ToStd(IdN->text());
-  in.Lexp = ToStd(Lexp->currentText());
-  in.IdBX = ToStd(IdBX->text());
-  in.IdPot = ToStd(IdPot->text());
-  in.IdDF = ToStd(IdDF->text());
-  in.IdFctr = ToStd(IdFctr->text());
-  in.IdHex = ToStd(IdHex->text());
-  in.IdBin = ToStd(IdBin->text());
-  in.IdOct = ToStd(IdOct->text());
-  in.IdX = ToStd(IdX->text());
-  in.IdA = ToStd(IdA->currentText());
-  in.IdB = ToStd(IdB->currentText());
-  in.IdM = ToStd(IdM->text());
-  in.IdD = ToStd(IdD->text());
-  in.IdQ = ToStd(IdQ->text());
-  in.IdR = ToStd(IdR->text());
-  in.IdMCD = ToStd(IdMCD->text());
-  in.IdMCM = ToStd(IdMCM->text());
-  in.IdOC = ToStd(IdOC->text());
-  in.EtOC = ToStd(EtOC->text());
-  in.IdROC1 = ToStd(IdROC1->text());
-  in.IdROC2 = ToStd(IdROC2->text());
-  in.EtMCDn = ToStd(EtMCDn->text());
-  in.EtMCMn = ToStd(EtMCMn->text());
-  in.Tps = s.Tps;
-  in.UsedLetters = s.UsedLetters;
-  in.Nums = s.UsedNums;
-  in.Sels = s.Sels;
-  s.Prbl = IntegerProblem(kind, in);
-}
-
-void TFAritm::ProblemCommand(int kind) {
-  FesPrbl(kind);
-  const TPrbl& p = Shared().Prbl;
-  if (showProblem_) showProblem_({p, {}});
+void TFAritm::ProblemCommand(std::optional<IntegerSection> kind) {
+  const std::vector<ProblemParams> sections = Sections(state_, kind);
+  // A command is enabled only while its sections are on offer.
+  if (sections.empty()) return;
+  const MadeProblem made = kind ? MakeProblem(sections.front()) : MakeAllProblem(sections);
+  if (!made.texts) {
+    ShowMessage(FromStd(made.field + " " + made.reason), QStringLiteral("Not calculable"));
+    return;
+  }
+  ShownProblem shown{*made.texts, {}};
+  for (const ProblemParams& section : sections) {
+    const MadeProblem part = sections.size() == 1 ? made : MakeProblem(section);
+    if (part.texts) shown.parts.push_back({section, *part.texts});
+  }
+  if (showProblem_) showProblem_(shown);
 }
 
 }  // namespace tessaro

@@ -1,10 +1,15 @@
 #pragma once
 
+#include "panels/integerstate.h"
 #include "problems/kinds.h"
 
 #include <QMainWindow>
 
-#include <cstdint>
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <tuple>
 
 class QAction;
 class QComboBox;
@@ -19,14 +24,20 @@ class QWidget;
 
 namespace tessaro {
 
+struct IntegersRun;
+
+// What every Integers window of a run shares: the one list. The start-up makes it and hands
+// it to each window it opens.
+std::shared_ptr<IntegersRun> NewIntegersRun();
+
 // The Integers theme window: one integer N, two integers n1 and n2, a lettered list
 // with the hcd and LCM of a selection, and a combined operation over the list. Every
-// Integers command makes a new one; the values they work on are shared by all of them.
+// Integers command makes a new one; all of them show one list.
 class TFAritm : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit TFAritm(ShowProblem showProblem, QWidget* parent = nullptr);
+  TFAritm(ShowProblem showProblem, std::shared_ptr<IntegersRun> run, QWidget* parent = nullptr);
   ~TFAritm() override;
 
  protected:
@@ -42,51 +53,39 @@ class TFAritm : public QMainWindow {
   void BuildMenu();
   void ConnectHandlers();
 
-  // Single integer.
-  void AcceptN(bool addToList);
-  bool EsNValid(const QString& text);
-  void Ops1();
-  void Bases(std::int32_t v);
-  void MostraBX();
-  void CalcPot();
-  void LexpChange();
-  bool NShown() const;
-  void Rst1();
-  void BtLClick();
-  void IdHexEnter();
-  void IdOctEnter();
-  void IdXEnter();
-  void IdBinEnter();
-  void IdBinDblClick();
+  // Every handler runs a command on the models, then writes every Integers window from
+  // them (also when the command stops at a text that is no integer).
+  void Act(const std::function<void()>& command);
+  void Show();
+  void ShowSingle();
+  void ShowPair();
+  void ShowCombined();
+  void ShowList();
+  void ShowKinds();
 
+  // Single integer.
+  void AcceptN();
+  void BtLClick();
+  // A command of the model that takes nothing but what the model holds.
+  void Apply(void (IntegerWindowState::*command)());
+  void LexpChange();
   // Two integers.
   void OkOpsClick();
   void BtRndClick();
-  void Rst2();
-
   // The list.
-  void AddN(std::int32_t v);
-  void LlistaN();
-  void BrrN(int k);
+  void Report(ListAdd added);
+  void BtRndLClick();
   void EraseFocused();
-  void BtRstLClick();
-  void BtUnSelClick();
   void LNClick();
   void LLClick();
   void LNDblClick();
-  void mcdMCM();
-  void BtRndLClick();
-  void ShowSharedList();
-
   // Combined operation.
   void OpsCmb();
-  void IdOCChange();
-
-  // Problems.
-  void SetKind(int flag, bool available);
-  void ReevaluateAll();
-  void FesPrbl(int kind);
-  void ProblemCommand(int kind);
+  // Problems: one kind, or "All" (no kind).
+  void ProblemCommand(std::optional<IntegerSection> kind);
+  // Each kind's button and menu item.
+  using ProblemControls = std::tuple<QToolButton*, QAction*, IntegerSection>;
+  std::array<ProblemControls, IntegerSectionCount> KindControls() const;
 
   // PN
   QLineEdit* IdN = nullptr;
@@ -147,9 +146,10 @@ class TFAritm : public QMainWindow {
   QAction* OpPrN = nullptr;
   QAction* OpPrAll = nullptr;
 
-  // Set while the window copies a selection from one list box to the other.
-  bool syncing_ = false;
   ShowProblem showProblem_;
+  // The list and the windows every Integers window shares, then this window's own state.
+  std::shared_ptr<IntegersRun> run_;
+  IntegerWindowState state_;
 };
 
 }  // namespace tessaro

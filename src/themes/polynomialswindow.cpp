@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QToolButton>
@@ -84,8 +85,6 @@ void AddLetter(QListWidget* list, const QString& letter) {
   }
 }
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
 }  // namespace
 
 TFP::TFP(ShowProblem showProblem, QWidget* parent)
@@ -121,6 +120,7 @@ TFP::TFP(ShowProblem showProblem, QWidget* parent)
   TabOrder({BtOk, BtRnd, BtRst, FllDwn});
   TabOrder({L1, IdP1, L2, IdP2, BtBin});
   DimIni();
+  Write();
 }
 
 QGroupBox* TFP::BuildEntry() {
@@ -367,9 +367,17 @@ void TFP::BuildMenu() {
   MenuKeys(menuBar());
 }
 
+template <class F>
+void TFP::Handle(F handler) {
+  RunGuarded(handler);
+  // Also after a handler that stopped on a message: what it changed before is shown.
+  Write();
+}
+
 void TFP::Connect() {
   auto on = [this](auto* sender, auto signal, auto handler) {
-    connect(sender, signal, this, Guarded([this, handler] { (this->*handler)(); }));
+    connect(sender, signal, this,
+            [this, handler](auto&&...) { Handle([=, this] { (this->*handler)(); }); });
   };
   on(BtOk, &QPushButton::clicked, &TFP::BtOkClick);
   on(BtRst, &QPushButton::clicked, &TFP::RstEntr);
@@ -377,7 +385,8 @@ void TFP::Connect() {
   on(FllDwn, &QToolButton::clicked, &TFP::FllDwnClick);
   on(BtaL, &QToolButton::clicked, &TFP::BtaLClick);
   on(IdPol, &QLineEdit::returnPressed, &TFP::IdPolKeyDown);
-  on(IdPol, &QLineEdit::textChanged, &TFP::IdPolChange);
+  // Only the user's edits: the window writes the field itself when it shows an item.
+  on(IdPol, &QLineEdit::textEdited, &TFP::IdPolChange);
   on(IdX, &QLineEdit::returnPressed, &TFP::VNP);
   on(LPols, &QListWidget::itemDoubleClicked, &TFP::LPolsDblClick);
   on(LL, &QListWidget::itemDoubleClicked, &TFP::LPolsDblClick);
@@ -386,24 +395,33 @@ void TFP::Connect() {
   on(BtBin, &QPushButton::clicked, &TFP::BtBinClick);
   on(OkOC, &QPushButton::clicked, &TFP::OpsCmb);
   on(IdOC, &QLineEdit::returnPressed, &TFP::OpsCmb);
-  on(IdOC, &QLineEdit::textChanged, &TFP::IdOCChange);
-  on(BtPrbl1, &QToolButton::clicked, &TFP::FesPrbl1);
-  on(BtPrbl2, &QToolButton::clicked, &TFP::FesPrbl2);
-  on(BtPrblC, &QToolButton::clicked, &TFP::FesPrblC);
+  on(IdOC, &QLineEdit::textEdited, &TFP::IdOCChange);
+  const std::pair<QToolButton*, PolProblemKind> buttons[] = {{BtPrbl1, PolProblemKind::Unary},
+                                                             {BtPrbl2, PolProblemKind::Binary},
+                                                             {BtPrblC, PolProblemKind::Combined}};
+  for (const auto& [button, kind] : buttons)
+    connect(button, &QToolButton::clicked, this,
+            [this, kind = kind] { Handle([=, this] { ProblemButton(kind); }); });
   const std::pair<QAction*, PolProblemKind> menu[] = {{OpUn, PolProblemKind::Unary},
                                                       {OpBin, PolProblemKind::Binary},
                                                       {OpCmb, PolProblemKind::Combined},
                                                       {OpAll, PolProblemKind::All}};
   for (const auto& [action, kind] : menu)
-    connect(action, &QAction::triggered, this, Guarded([this, kind = kind] { FesPrbl(kind); }));
-  // A choice is a click on a letter, or a move with the keys.
-  for (QListWidget* chooser : {L1, L2}) {
-    auto choose = [this, chooser] {
-      const int row = chooser->currentRow();
-      chooser == L1 ? L1Click(row) : L2Click(row);
-    };
-    connect(chooser, &QListWidget::itemClicked, this, Guarded(choose));
-    connect(chooser, &QListWidget::currentRowChanged, this, Guarded(choose));
+    connect(action, &QAction::triggered, this,
+            [this, kind = kind] { Handle([=, this] { ProblemMenu(kind); }); });
+  // A choice is a click on a letter, a move with the keys, or a scroll that brings another
+  // letter into view: the letter shown is always the operand's.
+  for (int k = 0; k < 2; ++k) {
+    QListWidget* chooser = k == 0 ? L1 : L2;
+    auto choose = [this, k](int row) { Handle([=, this] { Choose(k, row); }); };
+    connect(chooser, &QListWidget::itemClicked, this,
+            [choose, chooser] { choose(chooser->currentRow()); });
+    connect(chooser, &QListWidget::currentRowChanged, this, choose);
+    // The view scrolls by whole rows: the scroll value is the row at the top.
+    connect(chooser->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this, k, choose](int row) {
+              if (state_.Operand(k).item != static_cast<std::size_t>(row)) choose(row);
+            });
   }
   for (QListWidget* list : {LPols, LL}) list->installEventFilter(this);
 }
@@ -411,10 +429,112 @@ void TFP::Connect() {
 bool TFP::eventFilter(QObject* watched, QEvent* event) {
   if ((watched == LPols || watched == LL) && event->type() == QEvent::KeyPress &&
       static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
-    RunGuarded([this] { LPolsKeyDown(); });
+    Handle([this] { LPolsKeyDown(); });
     return true;
   }
   return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- Writing the state
+
+void TFP::Write() {
+  const PolChanges c = state_.TakeChanges();
+  if (c.list != ListChange::None) WriteList(c.list);
+  for (int k = 0; k < 2; ++k)
+    if (c.operand[k]) (k == 0 ? IdP1 : IdP2)->setText(FromStd(state_.Operand(k).text));
+  if (c.list != ListChange::None || c.operand[0] || c.operand[1]) WriteChoosers();
+  if (c.unary || c.polText) WriteUnary(c.polText);
+  if (c.binary) WriteBinary();
+  if (c.combined) WriteCombined();
+  WriteEnabling();
+}
+
+void TFP::WriteList(ListChange change) {
+  const PolynomialList& list = state_.List();
+  // Rows are written here, not chosen: no handler hears of them.
+  const QSignalBlocker blocks[] = {QSignalBlocker(LPols), QSignalBlocker(LL), QSignalBlocker(L1),
+                                   QSignalBlocker(L2), QSignalBlocker(L1->verticalScrollBar()),
+                                   QSignalBlocker(L2->verticalScrollBar())};
+  std::size_t from = list.Empty() ? 0 : list.Size() - 1;
+  if (change == ListChange::Rebuilt) {
+    for (QListWidget* w : {LL, LPols, L1, L2}) w->clear();
+    from = 0;
+  }
+  for (std::size_t i = from; i < list.Size(); ++i) {
+    auto* line = new QListWidgetItem(FromStd(state_.ItemText(i)));
+    line->setToolTip(line->text());
+    LPols->addItem(line);
+    const QString letter(QLatin1Char(list.Letter(i)));
+    for (QListWidget* w : {LL, L1, L2}) AddLetter(w, letter);
+  }
+}
+
+// Each chooser shows its operand's letter, at the top of its one-row view.
+void TFP::WriteChoosers() {
+  for (int k = 0; k < 2; ++k) {
+    QListWidget* chooser = k == 0 ? L1 : L2;
+    const QSignalBlocker block(chooser), blockBar(chooser->verticalScrollBar());
+    const std::optional<std::size_t> item = state_.Operand(k).item;
+    chooser->setCurrentRow(item ? static_cast<int>(*item) : -1);
+    if (item)
+      chooser->scrollToItem(chooser->item(static_cast<int>(*item)),
+                            QAbstractItemView::PositionAtTop);
+  }
+}
+
+void TFP::WriteUnary(bool polText) {
+  const PolUnary& u = state_.Unary();
+  if (polText) IdPol->setText(FromStd(u.text));
+  EtP1->setText(FromStd(u.name) + QStringLiteral("="));
+  EtP->setText(FromStd(u.name));
+  IdVN->setText(FromStd(u.value));
+  IdRoots->setText(FromStd(u.texts.roots));
+  IdFctr->setText(FromStd(u.texts.factorization));
+  IdDer->setText(FromStd(u.texts.derivative));
+  IdPrim->setText(FromStd(u.texts.integral));
+}
+
+void TFP::WriteBinary() {
+  const PolBinaryCaptions& c = state_.Captions();
+  EtS->setText(FromStd(c.sum));
+  EtD->setText(FromStd(c.difference));
+  EtM->setText(FromStd(c.product));
+  EtQ->setText(FromStd(c.quotient));
+  EtMCD->setText(FromStd(c.letters));
+  EtMCM->setText(FromStd(c.letters));
+  const PolBinaryTexts t = state_.Binary() ? state_.Binary()->texts : PolBinaryTexts{};
+  IdS->setText(FromStd(t.sum));
+  IdD->setText(FromStd(t.difference));
+  IdM->setText(FromStd(t.product));
+  IdQ->setText(FromStd(t.quotient));
+  IdR->setText(FromStd(t.remainder));
+  IdMCD->setText(FromStd(t.hcd));
+  IdMCM->setText(FromStd(t.lcm));
+}
+
+void TFP::WriteCombined() {
+  const PolCombinedText& shown = state_.CombinedShown();
+  if (shown.colour)
+    SetDesignColour(IdROC, QPalette::Text,
+                    QColor(shown.colour->red, shown.colour->green, shown.colour->blue));
+  else
+    UseDesktopColours(IdROC);
+  IdROC->setText(FromStd(shown.text));
+}
+
+// Each problem command is enabled once it has something to make; "All" once all three have.
+void TFP::WriteEnabling() {
+  const bool binary = state_.LastBinary().has_value();
+  const bool combined = state_.LastCombined().has_value();
+  PBin->setEnabled(state_.EverListed());
+  POC->setEnabled(state_.EverListed());
+  BtPrbl1->setEnabled(state_.Unary().shown);
+  BtPrbl2->setEnabled(binary);
+  BtPrblC->setEnabled(state_.CombinedOk());
+  OpUn->setEnabled(state_.EverUnary());
+  OpBin->setEnabled(binary);
+  OpCmb->setEnabled(combined);
+  OpAll->setEnabled(state_.EverUnary() && binary && combined);
 }
 
 // ---- Entry panel and list
@@ -453,7 +573,6 @@ void TFP::BtRndClick() {
   IntPolynomial ip{};
   IntPolRandom(Rnd(8) + 1, ip);
   const PolCells cells = CellsOfIntPol(ip);
-  RstEntr();
   for (int k = 0; k < 10; ++k) SetCell(k, FromStd(cells[k]));
 }
 
@@ -474,238 +593,135 @@ void TFP::BtaLClick() {
   AddPol(entry);
 }
 
+// The new item is shown in the unary panel.
 void TFP::AddPol(const Polynomial& entry) {
-  if (static_cast<int>(ListPols.size()) >= MaxPols) {
-    ShowMessage(QStringLiteral("List full (24 polynomials)"), QStringLiteral("Wrong entry"));
+  if (state_.Add(entry) == ListAdd::Full) {
+    ShowMessage(FromStd(state_.List().Rules().fullText), QStringLiteral("Wrong entry"));
     return;
   }
-  ListPols.push_back(entry);
-  PolaL(static_cast<int>(ListPols.size()) - 1);
-  POC->setEnabled(true);
+  OpsUn(state_.List().Size() - 1);
 }
 
-void TFP::PolaL(int i) {
-  auto* line = new QListWidgetItem(FromStd(PolToText(ListPols[i])));
-  line->setToolTip(line->text());
-  LPols->addItem(line);
-  const QString letter = Q(Letters.substr(i, 1));
-  for (QListWidget* list : {LL, L1, L2}) AddLetter(list, letter);
-  PBin->setEnabled(true);
-  OpsUn(i);
+// The line of LPols the user has selected, if any.
+std::optional<std::size_t> TFP::SelectedLine() const {
+  const int i = LPols->currentRow();
+  if (i < 0 || !LPols->item(i)->isSelected()) return std::nullopt;
+  return static_cast<std::size_t>(i);
 }
 
 void TFP::LPolsDblClick() {
-  const int i = LPols->currentRow();
-  if (i < 0 || !LPols->item(i)->isSelected()) return;
-  OpsUn(i);
+  if (const auto i = SelectedLine()) OpsUn(*i);
 }
 
 // Delete: the line goes, the letters after it move up; the unary panel stays as it is.
 void TFP::LPolsKeyDown() {
-  const int i = LPols->currentRow();
-  if (i < 0 || !LPols->item(i)->isSelected()) return;
-  delete LPols->takeItem(i);
-  ListPols.erase(ListPols.begin() + i);
-  FillLetters();
+  if (const auto i = SelectedLine()) state_.Erase(*i);
 }
 
+// Eliminate: as Delete, and the unary panel shows the last item.
 void TFP::BtBrrClick() {
-  const int i = LPols->currentRow();
-  if (i < 0 || !LPols->item(i)->isSelected()) return;
-  ListPols.erase(ListPols.begin() + i);
-  LlistaPols();
+  const auto i = SelectedLine();
+  if (!i) return;
+  state_.Erase(*i);
+  if (!state_.List().Empty()) OpsUn(state_.List().Size() - 1);
 }
 
-void TFP::BtClearClick() {
-  ClearLists();
-  ListPols.clear();
-}
-
-void TFP::LlistaPols() {
-  ClearLists();
-  for (int i = 0; i < static_cast<int>(ListPols.size()); ++i) PolaL(i);
-}
-
-void TFP::ClearLists() {
-  for (QListWidget* list : {LL, LPols, L1, L2}) list->clear();
-}
-
-// LL, L1 and L2 hold the first letters, one per stored polynomial.
-void TFP::FillLetters() {
-  for (QListWidget* list : {LL, L1, L2}) {
-    list->clear();
-    for (std::size_t i = 0; i < ListPols.size(); ++i) AddLetter(list, Q(Letters.substr(i, 1)));
-  }
-}
+void TFP::BtClearClick() { state_.Clear(); }
 
 // ---- Unary panel
 
 void TFP::IdPolKeyDown() {
-  Polynomial typed{};
-  if (!PolFromText(ToStd(IdPol->text()), typed)) {
+  if (!state_.ShowTyped(ToStd(IdPol->text()), ToStd(IdX->text())))
     ShowMessage(QStringLiteral("Not a rational polynomial"));
-    return;
-  }
-  P = typed;
-  OpsPun(QStringLiteral("P1"));
 }
 
-void TFP::IdPolChange() {
-  Rst1();
-  BtPrbl1->setEnabled(false);
-}
+void TFP::IdPolChange() { state_.EditPolText(); }
 
-void TFP::OpsUn(int i) {
-  P = ListPols[i];
-  IdPol->setText(LPols->item(i)->text());
-  OpsPun(Q(Letters.substr(i, 1)));
-}
+void TFP::OpsUn(std::size_t i) { state_.ShowItem(i, ToStd(IdX->text())); }
 
-void TFP::OpsPun(const QString& name) {
-  BtPrbl1->setEnabled(true);
-  OpUn->setEnabled(true);
-  SetOpAll();
-  EtP1->setText(name + QStringLiteral("="));
-  EtP->setText(name);
-  const PolUnaryTexts texts = UnaryTextsOf(P);
-  IdRoots->setText(FromStd(texts.roots));
-  IdFctr->setText(FromStd(texts.factorization));
-  IdDer->setText(FromStd(texts.derivative));
-  IdPrim->setText(FromStd(texts.integral));
-  // Last: an x the conversion refuses ends the handler with its message.
-  VNP();
-}
+void TFP::VNP() { state_.SetX(ToStd(IdX->text())); }
 
-void TFP::VNP() { IdVN->setText(FromStd(PolValueText(P, ToStd(IdX->text())))); }
+// ---- Binary and combined panels
 
-void TFP::Rst1() {
-  for (QLineEdit* e : {IdVN, IdRoots, IdFctr, IdDer, IdPrim}) e->clear();
-}
-
-// ---- Binary panel
-
-void TFP::L1Click(int row) {
-  if (row < 0 || row >= LPols->count()) return;
-  index1 = row;
-  IdP1->setText(LPols->item(row)->text());
-  A = ListPols[row];
-  RstBin();
-}
-
-void TFP::L2Click(int row) {
-  if (row < 0 || row >= LPols->count()) return;
-  index2 = row;
-  IdP2->setText(LPols->item(row)->text());
-  B = ListPols[row];
-  RstBin();
-}
-
-void TFP::RstBin() {
-  for (QLineEdit* e : {IdS, IdD, IdM, IdQ, IdR, IdMCD, IdMCM}) e->clear();
-  binaryDone = false;
-}
-
-bool TFP::OpsBin() {
-  const PolBinaryCaptions labels = BinaryCaptionsOf(Letters[index1], Letters[index2]);
-  EtS->setText(FromStd(labels.sum));
-  Polynomial a{}, b{};
-  if (!PolFromText(ToStd(IdP1->text()), a) || !PolFromText(ToStd(IdP2->text()), b)) {
-    ShowMessage(QStringLiteral("Not a rational polynomial"));
-    return false;
-  }
-  A = a;
-  B = b;
-  const PolBinaryTexts texts = BinaryTextsOf(A, B);
-  EtD->setText(FromStd(labels.difference));
-  EtM->setText(FromStd(labels.product));
-  EtQ->setText(FromStd(labels.quotient));
-  EtMCD->setText(FromStd(labels.letters));
-  EtMCM->setText(FromStd(labels.letters));
-  IdS->setText(FromStd(texts.sum));
-  IdD->setText(FromStd(texts.difference));
-  IdM->setText(FromStd(texts.product));
-  IdQ->setText(FromStd(texts.quotient));
-  IdR->setText(FromStd(texts.remainder));
-  IdMCD->setText(FromStd(texts.hcd));
-  IdMCM->setText(FromStd(texts.lcm));
-  return true;
+// A choice in an empty list changes nothing.
+void TFP::Choose(int operand, int row) {
+  if (row >= 0) state_.Choose(operand, static_cast<std::size_t>(row));
 }
 
 void TFP::BtBinClick() {
-  OpsBin();
-  BtPrbl2->setEnabled(true);
-  OpBin->setEnabled(true);
-  SetOpAll();
-  binaryDone = true;
+  if (!state_.Go(ToStd(IdP1->text()), ToStd(IdP2->text())))
+    ShowMessage(QStringLiteral("Not a rational polynomial"));
 }
 
-// ---- Combined operation
+void TFP::OpsCmb() { state_.Evaluate(ToStd(IdOC->text())); }
 
-void TFP::OpsCmb() {
-  const QString text = IdOC->text();
-  if (text.isEmpty()) return;
-  Polynomial result{};
-  const int code = PolEval(ToStd(text), ListPols, result);
-  const PolCombinedText shown = CombinedTextOf(code, result);
-  if (shown.colour)
-    SetDesignColour(IdROC, QPalette::Text,
-                    QColor(shown.colour->red, shown.colour->green, shown.colour->blue));
-  else
-    UseDesktopColours(IdROC);
-  IdROC->setText(FromStd(shown.text));
-  BtPrblC->setEnabled(code == 0);
-  if (code != 0) return;
-  combinedDone = true;
-  OpCmb->setEnabled(true);
-  SetOpAll();
-}
-
-void TFP::IdOCChange() { IdROC->clear(); }
+void TFP::IdOCChange() { state_.EditExpression(); }
 
 // ---- Problems
 
-PolShown TFP::Shown() const {
-  PolShown s;
-  s.pol = ToStd(IdPol->text());
-  s.x = ToStd(IdX->text());
-  s.value = ToStd(IdVN->text());
-  s.roots = ToStd(IdRoots->text());
-  s.factorization = ToStd(IdFctr->text());
-  s.derivative = ToStd(IdDer->text());
-  s.integral = ToStd(IdPrim->text());
-  s.a = ToStd(IdP1->text());
-  s.b = ToStd(IdP2->text());
-  s.sum = ToStd(IdS->text());
-  s.difference = ToStd(IdD->text());
-  s.product = ToStd(IdM->text());
-  s.quotient = ToStd(IdQ->text());
-  s.remainder = ToStd(IdR->text());
-  s.hcd = ToStd(IdMCD->text());
-  s.lcm = ToStd(IdMCM->text());
-  s.binaryDone = binaryDone;
-  s.expression = ToStd(IdOC->text());
-  s.combined = ToStd(IdROC->text());
-  s.combinedDone = combinedDone;
-  for (int i = 0; i < LPols->count(); ++i) {
-    const QListWidgetItem* letter = LL->item(i);
-    s.list.push_back({letter ? ToStd(letter->text()) : std::string(), ToStd(LPols->item(i)->text())});
+std::optional<ProblemParams> TFP::Section(PolProblemKind kind, bool onDisplay) const {
+  switch (kind) {
+    case PolProblemKind::Unary:
+      if (const PolUnary& u = state_.Unary(); u.shown) return PolynomialSingleParams{u.text, u.x};
+      break;
+    case PolProblemKind::Binary:
+      if (const auto& b = onDisplay ? state_.Binary() : state_.LastBinary())
+        return PolynomialPairParams{b->a, b->b};
+      break;
+    case PolProblemKind::Combined:
+      if (const auto& c = state_.LastCombined())
+        return PolynomialCombinedParams{c->expression, c->list};
+      break;
+    case PolProblemKind::All:
+      break;
   }
-  return s;
+  return std::nullopt;
 }
 
-void TFP::PutProblem(const TPrbl& problem) {
-  Prbl = problem;
-  if (showProblem_) showProblem_({Prbl, {}});
+namespace {
+
+// The problem of the sections, each part made from its own params; "All" joins them.
+std::optional<ShownProblem> Made(const std::vector<ProblemParams>& sections, bool all) {
+  ShownProblem shown;
+  for (const ProblemParams& params : sections) {
+    const MadeProblem part = MakeProblem(params);
+    if (!part.texts) return std::nullopt;
+    shown.parts.push_back({params, *part.texts});
+  }
+  if (!all) {
+    shown.texts = shown.parts.front().texts;
+    return shown;
+  }
+  const MadeProblem joined = MakeAllProblem(sections);
+  if (!joined.texts) return std::nullopt;
+  shown.texts = *joined.texts;
+  return shown;
 }
 
-void TFP::FesPrbl1() { PutProblem(PolButtonProblem(PolProblemKind::Unary, Shown(), Prbl)); }
-void TFP::FesPrbl2() { PutProblem(PolButtonProblem(PolProblemKind::Binary, Shown(), Prbl)); }
-void TFP::FesPrblC() { PutProblem(PolButtonProblem(PolProblemKind::Combined, Shown(), Prbl)); }
-void TFP::FesPrbl(PolProblemKind kind) { PutProblem(PolMenuProblem(kind, Shown())); }
+}  // namespace
 
-// "All" needs the unary, binary and combined results all produced.
-void TFP::SetOpAll() {
-  OpAll->setEnabled(OpUn->isEnabled() && OpBin->isEnabled() && OpCmb->isEnabled());
+// A problem button makes the problem of the results on display, or shows the previous
+// problem again when there are none.
+void TFP::ProblemButton(PolProblemKind kind) {
+  const std::optional<ProblemParams> section = Section(kind, true);
+  PutProblem(section ? Made({*section}, false) : std::nullopt);
+}
+
+// A menu command makes the problem of the last results of its kind; "All" leaves out the
+// unary part when no polynomial is shown with its results, and Unary is then empty.
+void TFP::ProblemMenu(PolProblemKind kind) {
+  std::vector<ProblemParams> sections;
+  const bool all = kind == PolProblemKind::All;
+  for (PolProblemKind k : {PolProblemKind::Unary, PolProblemKind::Binary, PolProblemKind::Combined})
+    if (all || k == kind)
+      if (auto section = Section(k, false)) sections.push_back(std::move(*section));
+  PutProblem(sections.empty() && !all ? std::optional<ShownProblem>(ShownProblem{})
+                                      : Made(sections, all));
+}
+
+void TFP::PutProblem(const std::optional<ShownProblem>& made) {
+  if (made) problem_ = *made;
+  if (showProblem_) showProblem_(problem_);
 }
 
 // The designed size is the smallest: the layouts hand every extra pixel to the panels

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "polynomials/polynomials.h"
+#include "panels/polynomialstate.h"
 #include "problems/kinds.h"
 #include "problems/polynomialproblems.h"
 
 #include <QMainWindow>
 
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -42,6 +43,17 @@ class TFP : public QMainWindow {
   void Connect();
   void DimIni();
 
+  // Runs a handler, then writes what it changed.
+  template <class F>
+  void Handle(F handler);
+  void Write();
+  void WriteList(ListChange change);
+  void WriteChoosers();
+  void WriteUnary(bool polText);
+  void WriteBinary();
+  void WriteCombined();
+  void WriteEnabling();
+
   // Entry panel and list.
   void BtOkClick();
   void BtRndClick();
@@ -50,50 +62,34 @@ class TFP : public QMainWindow {
   void SetCell(int k, const QString& text);
   void BtaLClick();
   void AddPol(const Polynomial& entry);
-  void PolaL(int i);
+  std::optional<std::size_t> SelectedLine() const;
   void LPolsDblClick();
   void LPolsKeyDown();
   void BtBrrClick();
   void BtClearClick();
-  void LlistaPols();
-  void ClearLists();
-  void FillLetters();
 
   // Unary panel.
   void IdPolKeyDown();
   void IdPolChange();
-  void OpsUn(int i);
-  void OpsPun(const QString& name);
+  void OpsUn(std::size_t i);
   void VNP();
-  void Rst1();
 
   // Binary and combined panels.
-  void L1Click(int row);
-  void L2Click(int row);
-  void RstBin();
-  bool OpsBin();
+  void Choose(int operand, int row);
   void BtBinClick();
   void OpsCmb();
   void IdOCChange();
 
-  // Problems.
-  PolShown Shown() const;
-  void PutProblem(const TPrbl& problem);
-  void FesPrbl1();
-  void FesPrbl2();
-  void FesPrblC();
-  void FesPrbl(PolProblemKind kind);
-  void SetOpAll();
+  // Problems: each is made from the inputs of what the panels show.
+  std::optional<ProblemParams> Section(PolProblemKind kind, bool onDisplay) const;
+  void ProblemButton(PolProblemKind kind);
+  void ProblemMenu(PolProblemKind kind);
+  // Shows `made`, or the window's previous problem again when there is none.
+  void PutProblem(const std::optional<ShownProblem>& made);
 
-  // Window state.
-  std::vector<Polynomial> ListPols;  // at most MaxPols, item i named by Letters[i]
-  Polynomial P{};                    // the polynomial of the unary panel
-  Polynomial A{}, B{};               // the operands last chosen in L1 and L2
-  int index1 = 0, index2 = 0;
-  bool binaryDone = false;
-  bool combinedDone = false;
-  TPrbl Prbl;  // the last problem built here
-  tessaro::ShowProblem showProblem_;
+  PolynomialState state_;
+  ShownProblem problem_;  // the last problem made here
+  ShowProblem showProblem_;
 
   // Controls.
   QTableWidget* LCoefs = nullptr;

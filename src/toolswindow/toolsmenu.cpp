@@ -57,10 +57,13 @@ void ToolsClick(QAction* item) {
   // The item's place under the holder gives the tool's number.
   const int k = static_cast<int>(s.holder->actions().indexOf(item)) - s.base;
   if (k < 1 || k > s.tools.n) return;
-  QStringList words = QProcess::splitCommand(FromStd(s.tools.Tools[k].Ftx));
+  const QString commandLine = FromStd(s.tools.Tools[k].Ftx);
+  QStringList words = QProcess::splitCommand(commandLine);
   if (words.isEmpty()) return;
   const QString program = words.takeFirst();
-  QProcess::startDetached(program, words);
+  // The one failure the user must hear about: nothing else would show the tool is missing.
+  if (!QProcess::startDetached(program, words))
+    ShowMessage(QStringLiteral("Cannot start %1").arg(commandLine));
 }
 
 }  // namespace tessaro

@@ -15,8 +15,8 @@ void AddToolItems(QMenu* holder, std::function<void(QAction*)> handler);
 void RebuildToolItems();
 
 // Starts the tool that the clicked item stands for: its command line split into a
-// program and its arguments, no shell, in this program's working directory. A tool
-// that does not start reports nothing.
+// program and its arguments, no shell, in this program's working directory. A tool that
+// cannot start says so ("Cannot start" and its command line); one that starts stays silent.
 void ToolsClick(QAction* item);
 
 }  // namespace tessaro

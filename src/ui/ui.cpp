@@ -9,6 +9,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <exception>
+
 namespace tessaro {
 
 void ShowMessage(const QString& text, const QString& caption) {
@@ -40,6 +42,11 @@ void RunGuarded(const std::function<void()>& handler) {
     return;
   } catch (const ConversionError& e) {
     message = QString::fromStdString(e.what());
+  } catch (const std::exception& e) {
+    // Any other failure ends the command too, never the program: the user sees what it was.
+    message = QString::fromLocal8Bit(e.what());
+  } catch (...) {
+    message = QStringLiteral("An unexpected error stopped this command");
   }
   ShowMessage(message);
 }

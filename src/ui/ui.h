@@ -22,8 +22,9 @@ void ShowMessage(const QString& text, const QString& caption = AppTitle);
 // False on Cancel (Escape and the close box too) and when `save` did not save.
 bool MayLoseChanges(const QString& question, const std::function<bool()>& save);
 
-// Runs an event handler. A ConversionError that escapes it ends the handler and is
-// shown once, here, as a message box; the program goes on.
+// Runs an event handler. An exception that escapes it (the ConversionError of a text that
+// is not an integer, or any other) ends the handler and is shown once, here, as a message
+// box; the program goes on.
 void RunGuarded(const std::function<void()>& handler);
 
 // A slot that runs `handler` guarded, whatever arguments the signal carries.

@@ -42,6 +42,8 @@ QPushButton* Button(const char* name, const QString& caption, const QString& hin
                     QWidget* parent) {
   auto* button = Named(new QPushButton(caption, parent), name);
   if (!hint.isEmpty()) button->setToolTip(hint);
+  // A screen reader says the hint: the captions "x", "rst", "=" say little.
+  button->setAccessibleName(hint.isEmpty() ? caption.trimmed() : hint.trimmed());
   return button;
 }
 
@@ -51,6 +53,8 @@ QToolButton* PictureButton(const char* name, const char* icon, const QString& hi
   if (icon) button->setIcon(Icon(QString::fromUtf8(icon)));
   button->setIconSize(QSize(iconSize, iconSize));
   button->setToolTip(hint);
+  // A picture has no words of its own: its hint names it.
+  button->setAccessibleName(hint.trimmed());
   return button;
 }
 

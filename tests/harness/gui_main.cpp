@@ -17,6 +17,10 @@ void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 int main(int argc, char** argv) {
   defaultHandler = qInstallMessageHandler(QuietHandler);
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The tests read the program's English texts, whatever the desktop running them speaks;
+  // the language tests set their own.
+  qputenv("LC_ALL", "C.UTF-8");
+  qunsetenv("LANGUAGE");
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   tessaro::test::InstallModals();

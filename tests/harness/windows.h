@@ -6,6 +6,7 @@
 #include "app/mainwindow.h"
 #include "app/startup.h"
 #include "harness/harness.h"
+#include "helpwindow/helpwindow.h"
 #include "problemwindow/fileexistsdialog.h"
 #include "problemwindow/problemwindow.h"
 #include "sheetwindow/sheetwindow.h"

@@ -1,5 +1,6 @@
 #include "panels/integerpanel.h"
 
+#include "numbers/conversionerror.h"
 #include "numbers/random.h"
 
 #include <gtest/gtest.h>
@@ -69,13 +70,21 @@ TEST(ReadBasis, AcceptsTwoToTwoHundredOne) {
   const std::pair<const char*, BasisCheck> cases[] = {
       {"", BasisCheck::Empty},     {"2", BasisCheck::Valid},    {"201", BasisCheck::Valid},
       {"1", BasisCheck::Refused},  {"202", BasisCheck::Refused}, {"-16", BasisCheck::Refused},
-      {"1 6", BasisCheck::Refused}, {"x10", BasisCheck::Refused},
+      {"0", BasisCheck::Refused},
   };
   for (const auto& [text, check] : cases) {
     std::int32_t basis = 0;
     EXPECT_EQ(ReadBasis(text, basis), check) << text;
   }
-  EXPECT_EQ(BasisRefusal("abc"), "abc isn't a valid basis");
+  EXPECT_EQ(BasisRefusal("-16"), "-16 isn't a valid basis");
+}
+
+TEST(ReadBasis, ThrowsTheConversionErrorForATextThatIsNoInteger) {
+  // Each would pass IntOfText, or fails it: a basis is written in decimal digits.
+  for (const char* text : {"1 6", "x10", "$10", " 12", "abc", "-", "99999999999"}) {
+    std::int32_t basis = 0;
+    EXPECT_THROW(ReadBasis(text, basis), ConversionError) << text;
+  }
 }
 
 TEST(DrawListNumber, NeverRepeatsAStoredNumber) {

@@ -57,6 +57,15 @@ TEST_F(ToolsMenuTest, ChoosingATitleStartsOnlyItsCommandWithoutPars) {
   EXPECT_FALSE(QFile::exists("marker1"));
 }
 
+TEST_F(ToolsMenuTest, AToolThatCannotStartSaysSoWithItsCommandLine) {
+  WriteFile("Tools.rel", "Missing\r\n./no-such-program --flag \"two words\"\r\n\r\n\r\n");
+  MainWin()->show();
+  const QList<QAction*> items = MainWin()->ToolsMenu()->actions();
+  ASSERT_EQ(items.size(), 3);
+  ExpectMessage("Cannot start ./no-such-program --flag \"two words\"");
+  Trigger(items[2]);
+}
+
 TEST_F(ToolsMenuTest, EditorOkWritesTheFileAndTheMenuFollows) {
   WriteFile("Tools.rel", "Old\r\nsh old.sh\r\n\r\n\r\n");
   MainWin()->show();

@@ -1,0 +1,70 @@
+#include "helpwindow/helpwindow.h"
+
+#include "helpwindow/guidetext.h"
+#include "ui/ui.h"
+#include "ui/widgets.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFile>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace tessaro {
+
+namespace {
+
+QString ReadGuide() {
+  QFile file(QStringLiteral(":/guide/README.md"));
+  if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("# Guide\n\nThe guide is missing.");
+  return GuideMarkdown(QString::fromUtf8(file.readAll()));
+}
+
+}  // namespace
+
+TFHelp::TFHelp(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("FHelp"));
+  setWindowTitle(QStringLiteral("Tessaro guide"));
+  setWindowIcon(AppIcon());
+  setWindowFlag(Qt::Window);
+  IdGuide = Named(new QTextBrowser(this), "IdGuide");
+  IdGuide->setOpenExternalLinks(true);
+  IdGuide->setAccessibleName(QStringLiteral("Guide"));
+  // Pictures are named relative to the README; the resource keeps that tree.
+  IdGuide->document()->setMetaInformation(QTextDocument::DocumentUrl,
+                                          QStringLiteral("qrc:/guide/"));
+  IdGuide->setMarkdown(ReadGuide());
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(IdGuide);
+  resize(720, 640);
+}
+
+void TFHelp::ShowFor(const QString& windowName) { ShowSection(GuideSectionOf(windowName)); }
+
+void TFHelp::ShowSection(const QString& heading) {
+  show();
+  raise();
+  activateWindow();
+  QTextDocument* doc = IdGuide->document();
+  QTextBlock target = doc->firstBlock();
+  for (QTextBlock b = doc->firstBlock(); b.isValid(); b = b.next()) {
+    if (b.blockFormat().headingLevel() > 0 && b.text().trimmed() == heading) {
+      target = b;
+      break;
+    }
+  }
+  QTextCursor cursor(target);
+  IdGuide->setTextCursor(cursor);
+  const qreal top = doc->documentLayout()->blockBoundingRect(target).top();
+  IdGuide->verticalScrollBar()->setValue(static_cast<int>(top));
+}
+
+QString TFHelp::CurrentSection() const {
+  QTextBlock b = IdGuide->textCursor().block();
+  while (b.isValid() && b.blockFormat().headingLevel() == 0) b = b.previous();
+  return b.isValid() ? b.text().trimmed() : QString();
+}
+
+}  // namespace tessaro
