@@ -1,6 +1,7 @@
 // The files of the Qt layer (PDF, ODT) and the headless tessaro --export, run as a user's
 // script runs it.
 
+#include "harness/program.h"
 #include "sheetwindow/sheetexport.h"
 #include "worksheets/sheetfile.h"
 
@@ -89,19 +90,6 @@ TEST(SheetExport, AFileThatCannotBeWrittenLeavesNothingBehind) {
   }
 }
 
-struct RunResult {
-  int exit = -1;
-  QString err;
-};
-
-RunResult Tessaro(const QStringList& args) {
-  QProcess process;
-  process.start(QStringLiteral(TESSARO_BINARY), args);
-  process.waitForFinished(60000);
-  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-          QString::fromUtf8(process.readAllStandardError())};
-}
-
 struct HeadlessRow {
   const char* why;
   QStringList args;  // after --export; SHEET, BAD and OUT stand for the files
@@ -144,8 +132,8 @@ TEST(HeadlessExport, ExitCodesAndNothingWrittenOnFailure) {
     for (const QString& a : row.args)
       args << (a == "SHEET" ? sheet : a == "BAD" ? bad : a == "OUT" ? out
                : a == "NONE" ? dir.filePath("none.tsheet") : a == "NOFOLDER" ? dir.filePath("no/x.odt") : a);
-    const RunResult run = Tessaro(args);
-    EXPECT_EQ(run.exit, row.exit) << run.err.toStdString();
+    const test::Outcome run = test::Tessaro(args);
+    EXPECT_EQ(run.code, row.exit) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains(QString::fromUtf8(row.err))) << run.err.toStdString();
     EXPECT_EQ(QFile::exists(out), row.exit == 0) << "written exactly when it says so";
   }
@@ -155,11 +143,9 @@ TEST(HeadlessExport, ExitCodesAndNothingWrittenOnFailure) {
 }
 
 TEST(HeadlessExport, HelpListsTheExportCommand) {
-  QProcess process;
-  process.start(QStringLiteral(TESSARO_BINARY), {QStringLiteral("--help")});
-  process.waitForFinished(60000);
-  EXPECT_EQ(process.exitCode(), 0);
-  EXPECT_TRUE(process.readAllStandardOutput().contains(
+  const test::Outcome run = test::Tessaro({QStringLiteral("--help")});
+  EXPECT_EQ(run.code, 0);
+  EXPECT_TRUE(run.out.contains(
       "tessaro --export SHEET --to pdf|odt|tex|gift|txt --out FILE [--key separate|embedded|none]"));
 }
 
