@@ -328,7 +328,6 @@ void TFSheet::New() {
 QFileDialog* TFSheet::FileDialog(const char* name, const QString& title, bool save) {
   auto* dialog = new QFileDialog(this, title);
   dialog->setObjectName(QString::fromUtf8(name));
-  dialog->setAttribute(Qt::WA_DeleteOnClose, false);
   dialog->setOption(QFileDialog::DontUseNativeDialog);
   dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
