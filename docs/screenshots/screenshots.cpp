@@ -208,7 +208,15 @@ int main(int argc, char* argv[]) {
   Window("FFracc")->hide();
   Window("FPrbl")->resize(Window("FPrbl")->minimumSize().expandedTo(QSize(460, 400)));
   ok = Save(Window("FPrbl"), folder, QStringLiteral("problem-window")) && ok;
+
+  // The Worksheet window with that problem added, and its preview drawn.
+  Press(Window("FPrbl"), "BtAddSheet");
   Window("FPrbl")->hide();
+  Type(Window("FSheet"), "IdTitle", "Fractions, week 3");
+  Window("FSheet")->resize(Window("FSheet")->minimumSize().expandedTo(QSize(900, 600)));
+  QTest::qWait(600);
+  ok = Save(Window("FSheet"), folder, QStringLiteral("worksheet-window")) && ok;
+  Window("FSheet")->hide();
 
   Window("FP")->show();
   FillPolynomials(Window("FP"));

@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 
+#include "app/exportcommand.h"
 #include "app/plotcommand.h"
 
 #include <QCoreApplication>
@@ -34,6 +35,9 @@ int Version(const QStringList& args, std::ostream& out, std::ostream& err) {
 const CommandLine Commands[] = {
     {"--help", "tessaro --help", Help},
     {"--version", "tessaro --version", Version},
+    {"--export",
+     "tessaro --export SHEET --to pdf|odt|tex|gift|txt --out FILE [--key separate|embedded|none]",
+     ExportCommand},
     {"--plot", "tessaro --plot POLYNOMIAL --out FILE.svg|FILE.png [--size WxH]", PlotCommand},
 };
 

@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/aboutbox.h"
+#include "sheetwindow/sheetwindow.h"
 #include "helpwindow/helpwindow.h"
 #include "ui/keyboard.h"
 #include "ui/ui.h"
@@ -11,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
@@ -98,6 +100,8 @@ TFMI::TFMI(QWidget* parent) : QMainWindow(parent) {
   QAction* Fracs = MenuItem("Fracs", QStringLiteral("Fractions"), OpTems);
   QAction* Pols = MenuItem("Pols", QStringLiteral("Polynomials"), OpTems);
 
+  MakeSheetMenu(MnuMI);
+
   OpTools = Menu(MnuMI, "OpTools", QStringLiteral("Tools"));
   QAction* OpEdTools = MenuItem("OpEdTools", QStringLiteral("Edit tools"), OpTools);
   MenuItem("Ops", QStringLiteral("-"), OpTools)->setSeparator(true);
@@ -128,6 +132,64 @@ TFMI::TFMI(QWidget* parent) : QMainWindow(parent) {
   connect(OpHelpAbout, &QAction::triggered, this, Guarded([this] { About1Click(); }));
 
   SetDesignedSize(this, {298, 263});
+}
+
+void TFMI::MakeSheetMenu(QMenuBar* bar) {
+  MnuSheet = Menu(bar, "MnuSheet", QStringLiteral("Worksheet"));
+  const auto command = [this](const char* name, const QString& caption, auto run) {
+    QAction* item = MenuItem(name, caption, MnuSheet);
+    connect(item, &QAction::triggered, this, Guarded([this, run] {
+              if (links_.Sheet) run(links_.Sheet);
+            }));
+    return item;
+  };
+  command("OpSheetNew", QStringLiteral("New"), [](TFSheet* s) { s->New(); });
+  command("OpSheetOpen", QStringLiteral("Open\u2026"), [](TFSheet* s) { s->Open(); });
+  MnuRecent = MnuSheet->addMenu(QStringLiteral("Recent sheets"));
+  MnuRecent->setObjectName(QStringLiteral("MnuRecent"));
+  MnuRecent->menuAction()->setObjectName(QStringLiteral("MnuRecent"));
+  MnuSheet->addSeparator();
+  sheetCommands_ = {
+      command("OpSheetSave", QStringLiteral("Save"), [](TFSheet* s) { s->Save(); }),
+      command("OpSheetSaveAs", QStringLiteral("Save as\u2026"), [](TFSheet* s) { s->SaveAs(); }),
+      command("OpSheetExport", QStringLiteral("Export\u2026"), [](TFSheet* s) { s->Export(); }),
+      command("OpSheetPreview", QStringLiteral("Print preview\u2026"),
+              [](TFSheet* s) { s->PrintPreview(); }),
+      command("OpSheetPrint", QStringLiteral("Print\u2026"), [](TFSheet* s) { s->Print(); }),
+  };
+  MnuSheet->insertSeparator(sheetCommands_[2]);
+  SheetOpened(false);
+  // The list is read when the menu opens, so it is never older than the last save.
+  connect(MnuSheet, &QMenu::aboutToShow, this, Guarded([this] { RebuildRecent(); }));
+}
+
+void TFMI::RebuildRecent() {
+  MnuRecent->clear();
+  const QStringList recent = links_.Sheet ? links_.Sheet->RecentSheets() : QStringList();
+  for (qsizetype i = 0; i < recent.size(); ++i) {
+    const QByteArray name = "OpRecent" + QByteArray::number(i + 1);
+    QAction* item = MenuItem(name.constData(),
+                             QString::number(i + 1) + QStringLiteral(" ") +
+                                 QDir::toNativeSeparators(recent[i]),
+                             MnuRecent);
+    connect(item, &QAction::triggered, this, Guarded([this, path = recent[i]] {
+              if (links_.Sheet && links_.Sheet->ConfirmClose()) links_.Sheet->OpenFile(path);
+            }));
+  }
+  MnuRecent->setEnabled(!recent.isEmpty());
+}
+
+void TFMI::SheetOpened(bool open) {
+  for (QAction* item : sheetCommands_) item->setEnabled(open);
+}
+
+void TFMI::SetLinks(MainWindowLinks links) {
+  links_ = std::move(links);
+  if (links_.Sheet) {
+    connect(links_.Sheet, &TFSheet::OpenChanged, this, [this](bool open) { SheetOpened(open); });
+    SheetOpened(links_.Sheet->IsOpen());
+  }
+  RebuildRecent();
 }
 
 namespace {
@@ -178,8 +240,14 @@ void TFMI::FormShow() {
 }
 
 void TFMI::closeEvent(QCloseEvent* event) {
-  // Closing the main window ends the program, whatever else is open; exit() asks
-  // no other window whether it agrees, as quit() would.
+  // Closing the main window ends the program, whatever else is open, once the work not
+  // saved was asked about; exit() asks no other window whether it agrees, as quit() would.
+  bool quit = true;
+  RunGuarded([&] { quit = !links_.MayQuit || links_.MayQuit(); });
+  if (!quit) {
+    event->ignore();
+    return;
+  }
   event->accept();
   QCoreApplication::exit(0);
 }

@@ -11,6 +11,7 @@ class QPushButton;
 namespace tessaro {
 
 class TFAbout;
+class TFSheet;
 class TFHelp;
 
 // What the main window's commands open; the start-up hands them over once every window exists.
@@ -21,6 +22,9 @@ struct MainWindowLinks {
   TFAbout* About = nullptr;
   TFHelp* Help = nullptr;
   std::function<void(QWidget*)> Adopt;  // keeps a window made later (a tools editor) for the run
+  TFSheet* Sheet = nullptr;             // the Worksheet menu's window
+  // Asked before the program ends: false keeps it running (unsaved work the user kept).
+  std::function<bool()> MayQuit;
 };
 
 // The main window "Maths of rational numbers": opens the themes, the tools and the About box.
@@ -30,7 +34,7 @@ class TFMI : public QMainWindow {
  public:
   explicit TFMI(QWidget* parent = nullptr);
 
-  void SetLinks(MainWindowLinks links) { links_ = std::move(links); }
+  void SetLinks(MainWindowLinks links);
   QMenu* ToolsMenu() const { return OpTools; }
 
   void BtIntClick();
@@ -46,11 +50,17 @@ class TFMI : public QMainWindow {
 
  private:
   void FormShow();
+  void MakeSheetMenu(QMenuBar* bar);
+  void RebuildRecent();
+  void SheetOpened(bool open);
 
   QPushButton* BtInt = nullptr;
   QPushButton* BtFrac = nullptr;
   QPushButton* BtPol = nullptr;
   QMenu* OpTems = nullptr;
+  QMenu* MnuSheet = nullptr;
+  QMenu* MnuRecent = nullptr;
+  QList<QAction*> sheetCommands_;  // enabled while a sheet is open
   QMenu* OpTools = nullptr;
   bool shown_ = false;
   MainWindowLinks links_;

@@ -7,6 +7,7 @@
 #include "workingwindow/workingwindow.h"
 #include "problemwindow/fileexistsdialog.h"
 #include "problemwindow/problemwindow.h"
+#include "sheetwindow/sheetwindow.h"
 #include "themes/fractionswindow.h"
 #include "themes/integerswindow.h"
 #include "themes/polynomialswindow.h"
@@ -31,10 +32,7 @@ class Program : public QObject {
     setObjectName(QStringLiteral("TessaroRun"));
     main_ = new TFMI();
     problem_ = new TFPrbl();
-    const ShowProblem show = [problem = problem_](const ShownProblem& p) {
-      problem->MostraPrbl(QString::fromStdString(p.texts.Enun),
-                          QString::fromStdString(p.texts.Resp));
-    };
+    const ShowProblem show = [problem = problem_](const ShownProblem& p) { problem->Show(p); };
     // The Working window follows only the panel that last brought it up.
     const ShowWorking working = [this](const QString& panel, const QString& title,
                                        const Working& w, bool front) {
@@ -55,7 +53,11 @@ class Program : public QObject {
     polynomials_ = new TFP(show, graph, working);
     fileExists_ = new TFOps();
     about_ = new TFAbout();
+    sheet_ = new TFSheet();
     problem_->UseFileExistsDialog(fileExists_);
+    problem_->UseWorksheet([sheet = sheet_](const std::vector<SheetProblem>& problems) {
+      sheet->AddProblems(problems);
+    });
     help_ = new TFHelp();
     graph_ = new TFGraph();
     work_ = new TFWork();
@@ -78,11 +80,14 @@ class Program : public QObject {
     links.About = about_;
     links.Help = help_;
     links.Adopt = [this](QWidget* window) { Adopt(window); };
+    links.Sheet = sheet_;
+    links.MayQuit = [this] { return problem_->ConfirmClose() && sheet_->ConfirmClose(); };
     main_->SetLinks(links);
   }
 
   ~Program() override {
     for (auto it = adopted_.rbegin(); it != adopted_.rend(); ++it) delete it->data();
+    delete sheet_;
     delete work_;
     delete graph_;
     delete help_;
@@ -105,6 +110,7 @@ class Program : public QObject {
   TFP* polynomials_ = nullptr;
   TFOps* fileExists_ = nullptr;
   TFAbout* about_ = nullptr;
+  TFSheet* sheet_ = nullptr;
   TFHelp* help_ = nullptr;
   TFGraph* graph_ = nullptr;
   TFWork* work_ = nullptr;

@@ -2,8 +2,8 @@
 
 class QWidget;
 
-// Creates the windows that live for the whole run, FMI, FPrbl, FFracc, FP, FOps and FAbout,
-// hidden and in that order, and hands each what it needs. A QApplication must exist; the
+// Creates the windows that live for the whole run, FMI, FPrbl, FFracc, FP, FOps, FAbout and
+// FSheet, hidden and in that order, and hands each what it needs. A QApplication must exist; the
 // windows are found by their object names. Calling it again starts over with new windows.
 void StartUp();
 

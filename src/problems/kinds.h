@@ -17,51 +17,62 @@
 namespace tessaro {
 
 // Question and answer as given: a problem file's, or typed.
-struct TextParams {};
+struct TextParams {
+  bool operator==(const TextParams&) const = default;
+};
 
 // Integers: N with the exponent (2 to 9) and the basis (2 to 201) it was shown in.
 struct IntegerSingleParams {
   std::int32_t n = 0;
   std::int32_t exponent = 2;
   std::int32_t basis = 12;
+  bool operator==(const IntegerSingleParams&) const = default;
 };
 // Integers: n1 and n2 with the decimals (1 to 9) of their float quotient.
 struct IntegerPairParams {
   std::int32_t a = 0;
   std::int32_t b = 0;
   std::int32_t decimals = 2;
+  bool operator==(const IntegerPairParams&) const = default;
 };
 // Integers: the hcd and LCM of 2 to 23 numbers.
 struct IntegerListParams {
   std::vector<std::int32_t> numbers;
+  bool operator==(const IntegerListParams&) const = default;
 };
 // Integers: an expression over the list a, b, ... (at most 23), its decimals 1 to 9.
 struct IntegerCombinedParams {
   std::string expression;
   std::vector<std::int32_t> numbers;
   std::int32_t decimals = 2;
+  bool operator==(const IntegerCombinedParams&) const = default;
 };
 // Fractions: the binary operations of two fraction texts.
 struct FractionPairParams {
   std::string f1, f2;
+  bool operator==(const FractionPairParams&) const = default;
 };
 // Fractions: an expression over the list a, b, ... of fraction texts (at most 22).
 struct FractionCombinedParams {
   std::string expression;
   std::vector<std::string> fractions;
+  bool operator==(const FractionCombinedParams&) const = default;
 };
 // Polynomials: the unary operations of p, its value at the point x.
 struct PolynomialSingleParams {
   std::string p, x;
+  bool operator==(const PolynomialSingleParams&) const = default;
 };
 // Polynomials: the binary operations of a and b.
 struct PolynomialPairParams {
   std::string a, b;
+  bool operator==(const PolynomialPairParams&) const = default;
 };
 // Polynomials: an expression over the list A, B, ... of polynomial texts (at most 24).
 struct PolynomialCombinedParams {
   std::string expression;
   std::vector<std::string> polynomials;
+  bool operator==(const PolynomialCombinedParams&) const = default;
 };
 
 using ProblemParams =

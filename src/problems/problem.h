@@ -8,6 +8,7 @@ namespace tessaro {
 struct TPrbl {
   std::string Enun;
   std::string Resp;
+  bool operator==(const TPrbl&) const = default;
 };
 
 }  // namespace tessaro

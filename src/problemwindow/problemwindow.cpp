@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QShortcut>
 #include <QTextDocument>
 #include <QToolButton>
@@ -64,11 +65,14 @@ TFPrbl::TFPrbl(QWidget* parent) : QWidget(parent) {
 
   BtGrd = PictureButton("BtGrd", "save", QStringLiteral("Save"), this);
   BtGrd->setAutoRaise(true);
+  BtAddSheet = Button("BtAddSheet", QStringLiteral("Add to worksheet"),
+                      QStringLiteral("Add the problem to the worksheet"), this);
 
   // The two areas share the window's growth: each takes the whole width and half the height.
   auto* top = new QHBoxLayout;
   top->addWidget(EtEn, 0, Qt::AlignBottom);
   top->addStretch(1);
+  top->addWidget(BtAddSheet);
   top->addWidget(BtGrd);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
@@ -77,6 +81,7 @@ TFPrbl::TFPrbl(QWidget* parent) : QWidget(parent) {
   layout->addWidget(IdR, 1);
 
   connect(BtGrd, &QToolButton::clicked, this, Guarded([this] { BtGrdClick(); }));
+  connect(BtAddSheet, &QPushButton::clicked, this, Guarded([this] { BtAddSheetClick(); }));
   connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
           Guarded([this] { BtGrdClick(); }));
 
@@ -90,6 +95,32 @@ void TFPrbl::MostraPrbl(const QString& question, const QString& answer) {
   activateWindow();
   IdE->setPlainText(AreaLines(question));
   IdR->setPlainText(AreaLines(answer));
+  shown_ = {{ToStd(question), ToStd(answer)}, {}};
+  kept_ = AreaTexts();
+}
+
+void TFPrbl::Show(const ShownProblem& problem) {
+  MostraPrbl(FromStd(problem.texts.Enun), FromStd(problem.texts.Resp));
+  shown_ = problem;
+}
+
+TPrbl TFPrbl::AreaTexts() const {
+  return {CrLfLines(ToStd(AreaText(IdE))), CrLfLines(ToStd(AreaText(IdR)))};
+}
+
+bool TFPrbl::HasUnsavedEdit() const { return AreaTexts() != kept_; }
+
+void TFPrbl::BtAddSheetClick() {
+  if (!addToSheet_) return;
+  const TPrbl now = AreaTexts();
+  addToSheet_(ProblemsFromShown(shown_, now));
+  // The edit lives on in the sheet, which asks about itself before it is lost.
+  kept_ = now;
+}
+
+bool TFPrbl::ConfirmClose() {
+  return !HasUnsavedEdit() ||
+         MayLoseChanges(QStringLiteral("Save changes to the problem?"), [this] { return SaveFlow(); });
 }
 
 QFileDialog* TFPrbl::SaveDialog() {
@@ -108,33 +139,38 @@ QFileDialog* TFPrbl::SaveDialog() {
   return DlgGrd;
 }
 
-void TFPrbl::BtGrdClick() {
+void TFPrbl::BtGrdClick() { SaveFlow(); }
+
+bool TFPrbl::SaveFlow() {
   SaveMode mode = GrdMtx;
   QFileDialog* dialog = SaveDialog();
+  // Every time in Prbls, listing its files; the last name chosen is offered again.
   const QString folder = QDir::current().absoluteFilePath(QStringLiteral("Prbls"));
   QDir().mkpath(folder);
-  if (lastFile_.isEmpty())
-    dialog->setDirectory(folder);
-  else
-    dialog->selectFile(lastFile_);
-  if (dialog->exec() != QDialog::Accepted) return;
+  dialog->setDirectory(folder);
+  dialog->selectFile(lastFile_.isEmpty() ? QString() : QFileInfo(lastFile_).fileName());
+  if (dialog->exec() != QDialog::Accepted) return false;
   const QString fileName = dialog->selectedFiles().value(0);
-  if (fileName.isEmpty()) return;
+  if (fileName.isEmpty()) return false;
   lastFile_ = fileName;
   if (QFileInfo::exists(fileName)) {
     mode = fileExists_ ? fileExists_->OpsGrd(fileName) : GrdEsc;
-    if (mode == GrdEsc) return;
+    if (mode == GrdEsc) return false;
   }
-  GrdPrbl(fileName, mode);
+  const TPrbl now = AreaTexts();
+  if (!GrdPrbl(fileName, mode)) return false;
+  kept_ = now;
+  return true;
 }
 
-void TFPrbl::GrdPrbl(const QString& fileName, SaveMode mode) {
+bool TFPrbl::GrdPrbl(const QString& fileName, SaveMode mode) {
   const SaveResult result =
       SaveProblem(ToStd(fileName), mode, ToStd(AreaText(IdE)), ToStd(AreaText(IdR)));
   const QString shown = QDir::toNativeSeparators(fileName);
   if (result == SaveResult::CannotOpen) ShowMessage(QStringLiteral("Cannot open file ") + shown);
   if (result == SaveResult::CannotCreate)
     ShowMessage(QStringLiteral("Cannot create file ") + shown);
+  return result == SaveResult::Saved;
 }
 
 }  // namespace tessaro

@@ -1,12 +1,18 @@
 #pragma once
 
+#include "problems/kinds.h"
 #include "problems/problemfile.h"
+#include "worksheets/worksheet.h"
 
 #include <QWidget>
+
+#include <functional>
+#include <vector>
 
 class QFileDialog;
 class QLabel;
 class QPlainTextEdit;
+class QPushButton;
 class QToolButton;
 
 namespace tessaro {
@@ -23,25 +29,46 @@ class TFPrbl : public QWidget {
   // The window that asks what to do with a file that already exists.
   void UseFileExistsDialog(TFOps* dialog) { fileExists_ = dialog; }
 
+  // Where "Add to worksheet" puts the problems: the start-up hands over the Worksheet window's.
+  using AddToSheet = std::function<void(const std::vector<SheetProblem>&)>;
+  void UseWorksheet(AddToSheet add) { addToSheet_ = std::move(add); }
+
   // Shows the window in front with these texts, replacing whatever it held.
   void MostraPrbl(const QString& question, const QString& answer);
+  // The same for a theme's problem, keeping the sections it was made of for the worksheet.
+  void Show(const ShownProblem& problem);
 
   // Save: asks for a file, and for an existing one whether to overwrite or add to it.
   void BtGrdClick();
-  // Writes the problem the two areas hold now to `fileName` (GrdMtx or GrdAdd).
-  void GrdPrbl(const QString& fileName, SaveMode mode);
+  // Add to worksheet: the problem as it stands, edits included.
+  void BtAddSheetClick();
+
+  // True when the areas hold texts the user edited and neither saved nor added to a sheet.
+  bool HasUnsavedEdit() const;
+  // Before the program ends: asks about an unsaved edit. False when the user cancelled
+  // (or the save did not happen).
+  bool ConfirmClose();
+  // Writes the problem the two areas hold now to `fileName` (GrdMtx or GrdAdd); false
+  // (after the message) when it could not.
+  bool GrdPrbl(const QString& fileName, SaveMode mode);
 
  private:
   QFileDialog* SaveDialog();
+  bool SaveFlow();
+  TPrbl AreaTexts() const;
 
   QLabel* EtEn = nullptr;
   QPlainTextEdit* IdE = nullptr;
   QLabel* EtR = nullptr;
   QPlainTextEdit* IdR = nullptr;
   QToolButton* BtGrd = nullptr;
+  QPushButton* BtAddSheet = nullptr;
   QFileDialog* DlgGrd = nullptr;
   QString lastFile_;
   TFOps* fileExists_ = nullptr;
+  AddToSheet addToSheet_;
+  ShownProblem shown_;
+  TPrbl kept_;  // the texts last shown, saved or added, CR LF: what an edit differs from
 };
 
 }  // namespace tessaro

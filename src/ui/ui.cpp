@@ -20,6 +20,20 @@ void ShowMessage(const QString& text, const QString& caption) {
   box.exec();
 }
 
+bool MayLoseChanges(const QString& question, const std::function<bool()>& save) {
+  QMessageBox box(QMessageBox::Question, AppTitle, question,
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                  QApplication::activeWindow());
+  box.setObjectName(QStringLiteral("MessageBox"));
+  box.setDefaultButton(QMessageBox::Save);
+  box.setEscapeButton(QMessageBox::Cancel);
+  switch (box.exec()) {
+    case QMessageBox::Save: return save();
+    case QMessageBox::Discard: return true;
+    default: return false;
+  }
+}
+
 void RunGuarded(const std::function<void()>& handler) {
   // The message is shown after the handler has unwound, never from inside it.
   QString message;

@@ -17,6 +17,11 @@ inline const QString AppTitle = QStringLiteral("Tessaro");
 // Every message of the program: a modal box with its text, its caption and one OK button.
 void ShowMessage(const QString& text, const QString& caption = AppTitle);
 
+// Before unsaved work is lost: asks `question` ("Save changes to the problem?") with Save,
+// Discard and Cancel. True when the work may go now: Discard, or Save and `save` saved it.
+// False on Cancel (Escape and the close box too) and when `save` did not save.
+bool MayLoseChanges(const QString& question, const std::function<bool()>& save);
+
 // Runs an event handler. An exception that escapes it (the ConversionError of a text that
 // is not an integer, or any other) ends the handler and is shown once, here, as a message
 // box; the program goes on.

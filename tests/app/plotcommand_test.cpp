@@ -1,6 +1,7 @@
 // tessaro --plot, run as scripts run it: the built program in a process of its own.
 
 #include "harness/harness.h"
+#include "harness/program.h"
 
 #include <QFile>
 #include <QImage>
@@ -9,25 +10,6 @@
 
 namespace tessaro::test {
 namespace {
-
-struct Outcome {
-  int code = -1;
-  QString err;
-};
-
-Outcome Tessaro(const QStringList& args) {
-  QProcess process;
-  process.start(QStringLiteral(TESSARO_BINARY), args);
-  Outcome run;
-  if (!process.waitForFinished(60000)) {
-    process.kill();
-    ADD_FAILURE() << "tessaro did not end";
-    return run;
-  }
-  run.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-  run.err = QString::fromUtf8(process.readAllStandardError());
-  return run;
-}
 
 QString Read(const QString& fileName) {
   QFile file(fileName);

@@ -48,6 +48,7 @@ TEST(StartUpOrder, CreatesTheSixWindowsHiddenInOrder) {
       {"FP", "Polynomials of rational coefficients"},
       {"FOps", "File already exists"},
       {"FAbout", "About"},
+      {"FSheet", "Worksheet"},
   };
   for (const auto& [name, caption] : windows) {
     SCOPED_TRACE(name.toStdString());

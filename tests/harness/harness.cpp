@@ -276,6 +276,8 @@ void AppTest::SetUp() {
   ASSERT_TRUE(dir_.isValid());
   previous_ = QDir::currentPath();
   QDir::setCurrent(dir_.path());
+  // The program's settings (the recent worksheets) of this test alone.
+  qputenv("XDG_CONFIG_HOME", QDir(dir_.path()).absoluteFilePath(QStringLiteral(".config")).toUtf8());
   VerifyModals();
   StartUp();
 }

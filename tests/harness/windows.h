@@ -9,6 +9,7 @@
 #include "helpwindow/helpwindow.h"
 #include "problemwindow/fileexistsdialog.h"
 #include "problemwindow/problemwindow.h"
+#include "sheetwindow/sheetwindow.h"
 #include "themes/fractionswindow.h"
 #include "themes/polynomialswindow.h"
 
@@ -27,5 +28,6 @@ inline TFFracc* FractionsWin() { return TheWindow<TFFracc>("FFracc"); }
 inline TFP* PolynomialsWin() { return TheWindow<TFP>("FP"); }
 inline TFOps* FileExistsWin() { return TheWindow<TFOps>("FOps"); }
 inline TFAbout* AboutWin() { return TheWindow<TFAbout>("FAbout"); }
+inline TFSheet* SheetWin() { return TheWindow<TFSheet>("FSheet"); }
 
 }  // namespace tessaro::test

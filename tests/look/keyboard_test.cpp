@@ -66,7 +66,10 @@ TEST_F(KeyboardTest, TabFollowsTheDesignedOrderInEveryWindow) {
         "BtUp", "BtDwn"}},
       {AboutWin(), {"BtOk", "EdMail", "EdW"}},
       {FileExistsWin(), {"BtEsc", "BtMtx", "BtAdd"}},
-      {ProblemWin(), {"IdE", "IdR", "BtGrd"}},
+      {ProblemWin(), {"IdE", "IdR", "BtGrd", "BtAddSheet"}},
+      {SheetWin(),
+       {"IdTitle", "IdInstr", "LProblems", "BtUp", "BtDown", "BtRemove", "IdQuestion", "IdAnswer",
+        "CbColumns", "CbKey", "CbPage"}},
       // The theme windows: panel by panel, top to bottom, left to right within each.
       {FindWindow("FAritm"),
        {"IdN", "Ok1", "BtL", "Lexp", "BtWork1", "BtPrbl1", "IdHex", "IdBin", "IdOct", "IdBX",

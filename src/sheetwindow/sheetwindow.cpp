@@ -1,0 +1,447 @@
+#include "sheetwindow/sheetwindow.h"
+
+#include "sheetwindow/sheetexport.h"
+#include "sheetwindow/sheetpages.h"
+#include "problems/problemfile.h"
+#include "textfile/textfile.h"
+#include "ui/ui.h"
+#include "ui/widgets.h"
+#include "worksheets/sheetfile.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace tessaro {
+
+namespace {
+
+constexpr int MaxRecent = 8;
+
+// The row of a problem in the list: its number and the first line of its question.
+QString RowText(int number, const SheetProblem& problem) {
+  QString first;
+  for (const std::string& line : TextLines(problem.texts.Enun))
+    if (line.find_first_not_of(' ') != std::string::npos) {
+      first = FromStd(line).trimmed();
+      break;
+    }
+  if (first.size() > 90) first = first.left(90) + QStringLiteral("\u2026");
+  return QString::number(number) + QStringLiteral(". ") + first;
+}
+
+QPlainTextEdit* TextArea(const char* name, QWidget* parent) {
+  auto* area = Named(new QPlainTextEdit(parent), name);
+  area->setLineWrapMode(QPlainTextEdit::NoWrap);
+  area->setTabChangesFocus(true);
+  return area;
+}
+
+QString AreaText(const QPlainTextEdit* area) { return area->toPlainText(); }
+
+QString RecentFile() {
+  return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+         QStringLiteral("/recent-sheets.txt");
+}
+
+void PrepareForSheet(QPrinter* printer, const Worksheet& sheet) {
+  printer->setPageSize(QPageSize(PaperOf(sheet.page)));
+  // The document keeps its own margins of 2 cm.
+  printer->setPageMargins(QMarginsF(0, 0, 0, 0));
+  printer->setDocName(FromStd(sheet.title));
+}
+
+}  // namespace
+
+TFSheet::TFSheet(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("FSheet"));
+  setWindowTitle(QStringLiteral("Worksheet"));
+  setWindowIcon(AppIcon());
+
+  IdTitle = Named(new QLineEdit(this), "IdTitle");
+  IdInstr = TextArea("IdInstr", this);
+  IdInstr->setMaximumHeight(70);
+  LProblems = Named(new QListWidget(this), "LProblems");
+  BtUp = Button("BtUp", QStringLiteral("Up"), QStringLiteral("Move the problem up"), this);
+  BtDown = Button("BtDown", QStringLiteral("Down"), QStringLiteral("Move the problem down"), this);
+  BtRemove = Button("BtRemove", QStringLiteral("Remove"), QStringLiteral("Remove the problem"), this);
+  IdQuestion = TextArea("IdQuestion", this);
+  IdAnswer = TextArea("IdAnswer", this);
+  CbColumns = Named(new QComboBox(this), "CbColumns");
+  CbColumns->addItems({QStringLiteral("1"), QStringLiteral("2")});
+  CbKey = Named(new QComboBox(this), "CbKey");
+  // In the order of KeyPlacement.
+  CbKey->addItems({QStringLiteral("On its own page"), QStringLiteral("Under each question"),
+                   QStringLiteral("None")});
+  CbPage = Named(new QComboBox(this), "CbPage");
+  CbPage->addItems({QStringLiteral("A4"), QStringLiteral("Letter")});
+
+  auto* buttons = new QHBoxLayout;
+  for (QPushButton* b : {BtUp, BtDown, BtRemove}) buttons->addWidget(b);
+  buttons->addStretch(1);
+  auto* options = new QGridLayout;
+  options->addWidget(Label(QStringLiteral("Columns"), this), 0, 0);
+  options->addWidget(CbColumns, 0, 1);
+  options->addWidget(Label(QStringLiteral("Answer key"), this), 1, 0);
+  options->addWidget(CbKey, 1, 1);
+  options->addWidget(Label(QStringLiteral("Paper"), this), 2, 0);
+  options->addWidget(CbPage, 2, 1);
+  options->setColumnStretch(2, 1);
+
+  auto* left = new QVBoxLayout;
+  left->addWidget(Label(QStringLiteral("Title"), this));
+  left->addWidget(IdTitle);
+  left->addWidget(Label(QStringLiteral("Instructions"), this));
+  left->addWidget(IdInstr);
+  left->addWidget(Label(QStringLiteral("Problems"), this));
+  left->addWidget(LProblems, 2);
+  left->addLayout(buttons);
+  left->addWidget(Label(QStringLiteral("Question"), this));
+  left->addWidget(IdQuestion, 1);
+  left->addWidget(Label(QStringLiteral("Answer"), this));
+  left->addWidget(IdAnswer, 1);
+  left->addLayout(options);
+
+  previewPlace_ = new QWidget(this);
+  auto* previewLayout = new QVBoxLayout(previewPlace_);
+  previewLayout->setContentsMargins(0, 0, 0, 0);
+  auto* layout = new QHBoxLayout(this);
+  layout->addLayout(left, 2);
+  layout->addWidget(previewPlace_, 3);
+
+  previewTimer_ = new QTimer(this);
+  previewTimer_->setSingleShot(true);
+  previewTimer_->setInterval(250);
+  connect(previewTimer_, &QTimer::timeout, this, Guarded([this] {
+            if (!PvSheet) return;
+            PrepareForSheet(printer_.get(), sheet_);
+            PvSheet->updatePreview();
+          }));
+
+  connect(IdTitle, &QLineEdit::textEdited, this, Guarded([this] {
+            sheet_.title = ToStd(IdTitle->text());
+            WriteCaption();
+            Changed();
+          }));
+  connect(IdInstr, &QPlainTextEdit::textChanged, this, Guarded([this] {
+            if (writing_) return;
+            sheet_.instructions = CrLfLines(ToStd(AreaText(IdInstr)));
+            Changed();
+          }));
+  connect(LProblems, &QListWidget::currentRowChanged, this, Guarded([this] {
+            if (writing_) return;
+            selected_ = LProblems->currentRow();
+            WriteSelected();
+          }));
+  connect(IdQuestion, &QPlainTextEdit::textChanged, this, Guarded([this] { UserEditedQuestion(); }));
+  connect(IdAnswer, &QPlainTextEdit::textChanged, this, Guarded([this] { UserEditedAnswer(); }));
+  connect(BtUp, &QPushButton::clicked, this, Guarded([this] { Move(-1); }));
+  connect(BtDown, &QPushButton::clicked, this, Guarded([this] { Move(1); }));
+  connect(BtRemove, &QPushButton::clicked, this, Guarded([this] { Remove(); }));
+  connect(CbColumns, &QComboBox::activated, this, Guarded([this] {
+            sheet_.columns = CbColumns->currentIndex() + 1;
+            Changed();
+          }));
+  connect(CbKey, &QComboBox::activated, this, Guarded([this] {
+            sheet_.key = static_cast<KeyPlacement>(CbKey->currentIndex());
+            Changed();
+          }));
+  connect(CbPage, &QComboBox::activated, this, Guarded([this] {
+            sheet_.page = CbPage->currentIndex() == 0 ? PageSize::A4 : PageSize::Letter;
+            Changed();
+          }));
+  connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
+          Guarded([this] { Save(); }));
+
+  SetDesignedSize(this, {760, 560});
+  WriteAll();
+}
+
+TFSheet::~TFSheet() = default;
+
+void TFSheet::EnsurePreview() {
+  // Made when first shown: a printer and its preview are heavy, and most runs print nothing.
+  if (PvSheet) return;
+  printer_ = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
+  PrepareForSheet(printer_.get(), sheet_);
+  PvSheet = Named(new QPrintPreviewWidget(printer_.get(), previewPlace_), "PvSheet");
+  PvSheet->setZoomMode(QPrintPreviewWidget::FitToWidth);
+  previewPlace_->layout()->addWidget(PvSheet);
+  connect(PvSheet, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* p) { PaintTo(p); });
+}
+
+void TFSheet::StartSheet(Worksheet sheet, const QString& path) {
+  sheet_ = std::move(sheet);
+  path_ = path;
+  open_ = true;
+  modified_ = false;
+  selected_ = sheet_.problems.empty() ? -1 : 0;
+  WriteAll();
+  EnsurePreview();
+  previewTimer_->start();
+  show();
+  raise();
+  activateWindow();
+  emit OpenChanged(true);
+}
+
+void TFSheet::CloseSheet() {
+  sheet_ = Worksheet{};
+  path_.clear();
+  open_ = false;
+  modified_ = false;
+  selected_ = -1;
+  WriteAll();
+  emit OpenChanged(false);
+}
+
+void TFSheet::Changed() {
+  modified_ = true;
+  setWindowModified(true);
+  previewTimer_->start();
+}
+
+void TFSheet::WriteAll() {
+  writing_ = true;
+  IdTitle->setText(FromStd(sheet_.title));
+  IdInstr->setPlainText(FromStd(sheet_.instructions));
+  CbColumns->setCurrentIndex(sheet_.columns == 2 ? 1 : 0);
+  CbKey->setCurrentIndex(static_cast<int>(sheet_.key));
+  CbPage->setCurrentIndex(PaperOf(sheet_.page) == QPageSize::Letter ? 1 : 0);
+  writing_ = false;
+  WriteProblemList();
+  WriteCaption();
+}
+
+void TFSheet::WriteProblemList() {
+  writing_ = true;
+  LProblems->clear();
+  int number = 0;
+  for (const SheetProblem& p : sheet_.problems) LProblems->addItem(RowText(++number, p));
+  LProblems->setCurrentRow(selected_);
+  writing_ = false;
+  WriteSelected();
+}
+
+void TFSheet::WriteSelected() {
+  const bool any = selected_ >= 0 && selected_ < static_cast<int>(sheet_.problems.size());
+  writing_ = true;
+  IdQuestion->setPlainText(any ? FromStd(sheet_.problems[selected_].texts.Enun) : QString());
+  IdAnswer->setPlainText(any ? FromStd(sheet_.problems[selected_].texts.Resp) : QString());
+  writing_ = false;
+  for (QWidget* w : std::initializer_list<QWidget*>{IdQuestion, IdAnswer, BtRemove})
+    w->setEnabled(any);
+  BtUp->setEnabled(any && selected_ > 0);
+  BtDown->setEnabled(any && selected_ + 1 < static_cast<int>(sheet_.problems.size()));
+}
+
+void TFSheet::WriteCaption() {
+  if (!open_) {
+    setWindowTitle(QStringLiteral("Worksheet"));
+    return;
+  }
+  const QString name = path_.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(path_).fileName();
+  setWindowTitle(QStringLiteral("Worksheet - ") + name + QStringLiteral("[*]"));
+  setWindowModified(modified_);
+}
+
+void TFSheet::Move(int by) {
+  const int to = selected_ + by;
+  if (selected_ < 0 || to < 0 || to >= static_cast<int>(sheet_.problems.size())) return;
+  std::swap(sheet_.problems[selected_], sheet_.problems[to]);
+  selected_ = to;
+  WriteProblemList();
+  Changed();
+}
+
+void TFSheet::Remove() {
+  if (selected_ < 0 || selected_ >= static_cast<int>(sheet_.problems.size())) return;
+  sheet_.problems.erase(sheet_.problems.begin() + selected_);
+  selected_ = std::min(selected_, static_cast<int>(sheet_.problems.size()) - 1);
+  WriteProblemList();
+  Changed();
+}
+
+void TFSheet::UserEditedQuestion() {
+  if (writing_ || selected_ < 0 || selected_ >= static_cast<int>(sheet_.problems.size())) return;
+  sheet_.problems[selected_].texts.Enun = CrLfLines(ToStd(AreaText(IdQuestion)));
+  LProblems->item(selected_)->setText(RowText(selected_ + 1, sheet_.problems[selected_]));
+  Changed();
+}
+
+void TFSheet::UserEditedAnswer() {
+  if (writing_ || selected_ < 0 || selected_ >= static_cast<int>(sheet_.problems.size())) return;
+  sheet_.problems[selected_].texts.Resp = CrLfLines(ToStd(AreaText(IdAnswer)));
+  Changed();
+}
+
+void TFSheet::AddProblems(const std::vector<SheetProblem>& problems) {
+  if (!open_) StartSheet(Worksheet{}, {});
+  const int first = static_cast<int>(sheet_.problems.size());
+  sheet_.problems.insert(sheet_.problems.end(), problems.begin(), problems.end());
+  selected_ = problems.empty() ? selected_ : first;
+  WriteProblemList();
+  Changed();
+  show();
+  raise();
+  activateWindow();
+}
+
+bool TFSheet::ConfirmClose() {
+  return !IsModified() ||
+         MayLoseChanges(QStringLiteral("Save changes to the worksheet?"), [this] { return Save(); });
+}
+
+void TFSheet::closeEvent(QCloseEvent* event) {
+  bool close = false;
+  RunGuarded([&] { close = ConfirmClose(); });
+  if (!close) {
+    event->ignore();
+    return;
+  }
+  CloseSheet();
+  event->accept();
+}
+
+void TFSheet::New() {
+  if (!ConfirmClose()) return;
+  StartSheet(Worksheet{}, {});
+}
+
+QFileDialog* TFSheet::FileDialog(const char* name, const QString& title, bool save) {
+  auto* dialog = new QFileDialog(this, title);
+  dialog->setObjectName(QString::fromUtf8(name));
+  dialog->setOption(QFileDialog::DontUseNativeDialog);
+  dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog->setDirectory(path_.isEmpty() ? QDir::currentPath() : QFileInfo(path_).absolutePath());
+  return dialog;
+}
+
+void TFSheet::Open() {
+  if (!ConfirmClose()) return;
+  std::unique_ptr<QFileDialog> dialog(FileDialog("DlgSheetOpen", QStringLiteral("Open worksheet"), false));
+  dialog->setNameFilters({QStringLiteral("Worksheets (*.tsheet)"), QStringLiteral("Any file (*)")});
+  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
+  OpenFile(dialog->selectedFiles().first());
+}
+
+bool TFSheet::OpenFile(const QString& path) {
+  SheetRead read = ReadSheet(ToStd(path));
+  if (!read.sheet) {
+    // The sheet open before stays as it was.
+    ShowMessage(FromStd(read.error));
+    return false;
+  }
+  StartSheet(std::move(*read.sheet), QFileInfo(path).absoluteFilePath());
+  Remember(path_);
+  return true;
+}
+
+bool TFSheet::Save() {
+  if (!open_) return false;
+  if (path_.isEmpty()) return SaveAs();
+  return SaveTo(path_);
+}
+
+bool TFSheet::SaveAs() {
+  if (!open_) return false;
+  std::unique_ptr<QFileDialog> dialog(FileDialog("DlgSheetSave", QStringLiteral("Save worksheet"), true));
+  dialog->setNameFilters({QStringLiteral("Worksheets (*.tsheet)"), QStringLiteral("Any file (*)")});
+  dialog->setDefaultSuffix(QStringLiteral("tsheet"));
+  if (!path_.isEmpty()) dialog->selectFile(path_);
+  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return false;
+  return SaveTo(dialog->selectedFiles().first());
+}
+
+bool TFSheet::SaveTo(const QString& path) {
+  if (!WriteSheet(ToStd(path), sheet_)) {
+    ShowMessage(QStringLiteral("Cannot create file ") + QDir::toNativeSeparators(path));
+    return false;
+  }
+  path_ = QFileInfo(path).absoluteFilePath();
+  modified_ = false;
+  WriteCaption();
+  Remember(path_);
+  return true;
+}
+
+void TFSheet::Export() {
+  if (!open_) return;
+  std::unique_ptr<QFileDialog> dialog(FileDialog("DlgSheetExport", QStringLiteral("Export worksheet"), true));
+  QStringList filters;
+  for (const ExportFormatInfo& info : ExportFormats) filters << FromStd(std::string(info.filter));
+  dialog->setNameFilters(filters);
+  dialog->setDefaultSuffix(QStringLiteral("pdf"));
+  connect(dialog.get(), &QFileDialog::filterSelected, dialog.get(), [d = dialog.get(), filters](const QString& f) {
+    d->setDefaultSuffix(FromStd(std::string(ExportFormats[filters.indexOf(f)].name)));
+  });
+  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
+  const qsizetype chosen = std::max<qsizetype>(0, filters.indexOf(dialog->selectedNameFilter()));
+  const QString failed = ExportSheet(sheet_, {}, ExportFormats[chosen].format,
+                                     dialog->selectedFiles().first());
+  if (!failed.isEmpty()) ShowMessage(failed);
+}
+
+void TFSheet::PrintPreview() {
+  if (!open_) return;
+  QPrinter printer(QPrinter::ScreenResolution);
+  PrepareForSheet(&printer, sheet_);
+  QPrintPreviewDialog dialog(&printer, this);
+  dialog.setObjectName(QStringLiteral("DlgPreview"));
+  connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { PaintTo(p); });
+  dialog.exec();
+}
+
+void TFSheet::Print() {
+  if (!open_) return;
+  QPrinter printer(QPrinter::ScreenResolution);
+  PrepareForSheet(&printer, sheet_);
+  QPrintDialog dialog(&printer, this);
+  dialog.setObjectName(QStringLiteral("DlgPrint"));
+  if (dialog.exec() == QDialog::Accepted) PaintTo(&printer);
+}
+
+void TFSheet::PaintTo(QPrinter* printer) {
+  RunGuarded([&] {
+    if (const std::optional<Printout> printout = PrintoutOf(sheet_)) PaintSheet(*printout, printer);
+  });
+}
+
+QStringList TFSheet::RecentSheets() const {
+  QStringList list;
+  if (const std::optional<std::string> text = ReadWholeFile(ToStd(RecentFile())))
+    for (const std::string& line : TextLines(*text))
+      if (!line.empty() && list.size() < MaxRecent) list << FromStd(line);
+  return list;
+}
+
+void TFSheet::Remember(const QString& path) {
+  QStringList list = RecentSheets();
+  list.removeAll(path);
+  list.prepend(path);
+  std::string text;
+  for (const QString& p : list.mid(0, MaxRecent)) text += ToStd(p) + "\r\n";
+  QDir().mkpath(QFileInfo(RecentFile()).absolutePath());
+  // The list is a convenience: a failure to keep it is no reason to bother the user.
+  ReplaceFile(ToStd(RecentFile()), text);
+}
+
+}  // namespace tessaro

@@ -1,0 +1,55 @@
+#include "worksheets/printout.h"
+
+#include "problems/problemfile.h"
+
+#include <algorithm>
+
+namespace tessaro {
+
+namespace {
+
+PrintedCopy CopyOf(const Worksheet& sheet, const std::vector<SheetProblem>& problems,
+                   const std::string& code) {
+  const std::string suffix = code.empty() ? "" : " - Version " + code;
+  PrintedCopy copy;
+  copy.heading = sheet.title + suffix;
+  copy.instructions = TextLines(sheet.instructions);
+  copy.keyHeading = std::string(AnswerKeyTitle) + suffix;
+  int number = 0;
+  for (const SheetProblem& p : problems)
+    copy.problems.push_back({++number, KindName(p.params), TextLines(p.texts.Enun), KeyLines(p),
+                             RoomLines(p)});
+  return copy;
+}
+
+}  // namespace
+
+std::vector<std::string> KeyLines(const SheetProblem& problem) {
+  // The working of the answer goes under it here when problem.working is set.
+  return TextLines(problem.texts.Resp);
+}
+
+int RoomLines(const SheetProblem& problem) {
+  const int answer = static_cast<int>(std::min<std::size_t>(TextLines(problem.texts.Resp).size(), 10));
+  return std::clamp(answer + 1, 2, 10);
+}
+
+std::optional<Printout> PrintoutOf(const Worksheet& sheet, const ExportOptions& options) {
+  Printout out;
+  out.title = sheet.title;
+  out.key = options.key.value_or(sheet.key);
+  out.columns = sheet.columns == 2 ? 2 : 1;
+  out.page = sheet.page;
+  if (sheet.versions.empty()) {
+    if (!options.version.empty()) return std::nullopt;
+    out.copies.push_back(CopyOf(sheet, sheet.problems, {}));
+    return out;
+  }
+  for (const SheetVersion& v : sheet.versions)
+    if (options.version.empty() || options.version == v.code)
+      out.copies.push_back(CopyOf(sheet, v.problems, v.code));
+  if (out.copies.empty()) return std::nullopt;
+  return out;
+}
+
+}  // namespace tessaro
