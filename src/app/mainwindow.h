@@ -21,6 +21,8 @@ struct MainWindowLinks {
   TFAbout* About = nullptr;
   TFHelp* Help = nullptr;
   std::function<void(QWidget*)> Adopt;  // keeps a window made later (a tools editor) for the run
+  QWidget* Prefs = nullptr;             // the Settings menu's Preferences window
+  std::function<void()> Ending;         // told when the program ends, before its windows go
 };
 
 // The main window "Maths of rational numbers": opens the themes, the tools and the About box.
@@ -39,6 +41,7 @@ class TFMI : public QMainWindow {
   void OpEdToolsClick();
   void About1Click();
   void OpGuideClick();
+  void OpPrefsClick();
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -2,8 +2,10 @@
 
 #include "app/aboutbox.h"
 #include "app/mainwindow.h"
+#include "app/sessionkeeper.h"
 #include "helpwindow/helpwindow.h"
 #include "problemwindow/fileexistsdialog.h"
+#include "prefswindow/prefswindow.h"
 #include "problemwindow/problemwindow.h"
 #include "themes/fractionswindow.h"
 #include "themes/integerswindow.h"
@@ -48,21 +50,35 @@ class Program : public QObject {
     });
 
     MainWindowLinks links;
-    links.NewIntegers = [this, show] {
+    newIntegers_ = [this, show] {
       auto* window = new TFAritm(show, integers_);
       Adopt(window);
       return window;
     };
+    links.NewIntegers = newIntegers_;
     links.Fractions = fractions_;
     links.Polynomials = polynomials_;
     links.About = about_;
     links.Help = help_;
     links.Adopt = [this](QWidget* window) { Adopt(window); };
+    prefs_ = new TFPrefs();
+    links.Prefs = prefs_;
+    links.Ending = [this] { session_->Save(); };
     main_->SetLinks(links);
+    session_ = std::make_unique<SessionKeeper>(SessionWindows{
+        main_, fractions_, polynomials_, integers_,
+        {main_, problem_, fractions_, polynomials_, help_, prefs_}, newIntegers_,
+        [this] {
+          std::vector<TFAritm*> windows;
+          for (const QPointer<QWidget>& w : adopted_)
+            if (auto* integers = qobject_cast<TFAritm*>(w.data())) windows.push_back(integers);
+          return windows;
+        }});
   }
 
   ~Program() override {
     for (auto it = adopted_.rbegin(); it != adopted_.rend(); ++it) delete it->data();
+    delete prefs_;
     delete help_;
     delete about_;
     delete fileExists_;
@@ -73,6 +89,7 @@ class Program : public QObject {
   }
 
   QWidget* Main() const { return main_; }
+  SessionKeeper& Session() const { return *session_; }
 
  private:
   void Adopt(QWidget* window) { adopted_.emplace_back(window); }
@@ -84,6 +101,9 @@ class Program : public QObject {
   TFOps* fileExists_ = nullptr;
   TFAbout* about_ = nullptr;
   TFHelp* help_ = nullptr;
+  TFPrefs* prefs_ = nullptr;
+  std::function<TFAritm*()> newIntegers_;
+  std::unique_ptr<SessionKeeper> session_;
   // The list every Integers window of the run shows.
   std::shared_ptr<IntegersRun> integers_ = NewIntegersRun();
   // Windows made later, kept for the run: closing one only hides it.
@@ -105,11 +125,15 @@ QWidget* MainWindow() {
 
 void ShutDown() { delete Run(); }
 
+void UseWorksheetSession(WorksheetSession hooks) {
+  if (Program* run = Run()) run->Session().UseWorksheet(std::move(hooks));
+}
+
 }  // namespace tessaro
 
 void StartUp() {
   tessaro::ShutDown();
   tessaro::UseKeyboardStyle();
   tessaro::UseLanguage(tessaro::DesktopLanguage(QProcessEnvironment::systemEnvironment()));
-  new tessaro::Program();
+  (new tessaro::Program())->Session().Restore();
 }
