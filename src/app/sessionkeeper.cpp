@@ -15,13 +15,13 @@ void SessionKeeper::Restore() {
   RestoreIntegers(*windows_.integers, session.integers);
   windows_.fractions->Restore(session.fractions);
   windows_.polynomials->Restore(session.polynomials);
-  for (QWidget* window : windows_.placed) {
-    const auto place = session.windows.constFind(window->objectName());
+  for (const KeptWindow& kept : windows_.placed) {
+    if (!kept.window) continue;
+    const auto place = session.windows.constFind(kept.window->objectName());
     if (place == session.windows.cend()) continue;
     WindowPlace put = *place;
-    // The program shows its main window itself.
-    if (window == windows_.main) put.visible = false;
-    PutPlace(window, put);
+    put.visible = put.visible && kept.reopen;
+    PutPlace(kept.window, put);
   }
   for (const IntegersWindowSession& remembered : session.integersWindows) {
     TFAritm* window = windows_.NewIntegers();
@@ -42,8 +42,8 @@ void SessionKeeper::Save() const {
   session.integers = IntegersSession(*windows_.integers);
   session.fractions = windows_.fractions->Session();
   session.polynomials = windows_.polynomials->Session();
-  for (QWidget* window : windows_.placed)
-    if (window) session.windows.insert(window->objectName(), PlaceOf(window));
+  for (const KeptWindow& kept : windows_.placed)
+    if (kept.window) session.windows.insert(kept.window->objectName(), PlaceOf(kept.window));
   // A closed Integers window stays closed for the rest of the run: only the open ones count.
   for (TFAritm* window : windows_.IntegersWindows()) {
     if (!window->isVisible()) continue;

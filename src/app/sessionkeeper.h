@@ -24,14 +24,20 @@ struct WorksheetSession {
   std::function<bool(const QString&)> Reopen;
 };
 
+// A window made once whose place is kept; `reopen` when an open one comes back open (the
+// main window is shown by the program itself).
+struct KeptWindow {
+  QPointer<QWidget> window;
+  bool reopen = false;
+};
+
 // The windows of a run whose state a session keeps.
 struct SessionWindows {
   QWidget* main = nullptr;
   TFFracc* fractions = nullptr;
   TFP* polynomials = nullptr;
   std::shared_ptr<IntegersRun> integers;
-  // The windows made once whose places are kept, the main window among them.
-  std::vector<QPointer<QWidget>> placed;
+  std::vector<KeptWindow> placed;
   std::function<TFAritm*()> NewIntegers;                   // opens another Integers window
   std::function<std::vector<TFAritm*>()> IntegersWindows;  // those made so far
 };

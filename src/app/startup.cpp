@@ -3,7 +3,9 @@
 #include "app/aboutbox.h"
 #include "app/mainwindow.h"
 #include "app/sessionkeeper.h"
+#include "graphwindow/graphwindow.h"
 #include "helpwindow/helpwindow.h"
+#include "workingwindow/workingwindow.h"
 #include "problemwindow/fileexistsdialog.h"
 #include "prefswindow/prefswindow.h"
 #include "problemwindow/problemwindow.h"
@@ -35,12 +37,30 @@ class Program : public QObject {
       problem->MostraPrbl(QString::fromStdString(p.texts.Enun),
                           QString::fromStdString(p.texts.Resp));
     };
-    fractions_ = new TFFracc(show);
-    polynomials_ = new TFP(show);
+    // The Working window follows only the panel that last brought it up.
+    const ShowWorking working = [this](const QString& panel, const QString& title,
+                                       const Working& w, bool front) {
+      if (front) {
+        workingPanel_ = panel;
+        work_->ShowWorking(title, w);
+      } else if (panel == workingPanel_) {
+        work_->FollowWorking(title, w);
+      }
+    };
+    fractions_ = new TFFracc(show, working);
+    const ShowGraph graph = [this](const Polynomial& p, const std::string& name, bool front) {
+      if (front)
+        graph_->ShowPolynomial(p, QString::fromStdString(name));
+      else if (graph_->isVisible())
+        graph_->FollowPolynomial(p, QString::fromStdString(name));
+    };
+    polynomials_ = new TFP(show, graph, working);
     fileExists_ = new TFOps();
     about_ = new TFAbout();
     problem_->UseFileExistsDialog(fileExists_);
     help_ = new TFHelp();
+    graph_ = new TFGraph();
+    work_ = new TFWork();
     // F1 in every window of the run opens the guide at that window's section.
     auto* f1 = new QShortcut(QKeySequence::HelpContents, main_);
     f1->setContext(Qt::ApplicationShortcut);
@@ -50,8 +70,8 @@ class Program : public QObject {
     });
 
     MainWindowLinks links;
-    newIntegers_ = [this, show] {
-      auto* window = new TFAritm(show, integers_);
+    newIntegers_ = [this, show, working] {
+      auto* window = new TFAritm(show, integers_, working);
       Adopt(window);
       return window;
     };
@@ -67,7 +87,10 @@ class Program : public QObject {
     main_->SetLinks(links);
     session_ = std::make_unique<SessionKeeper>(SessionWindows{
         main_, fractions_, polynomials_, integers_,
-        {main_, problem_, fractions_, polynomials_, help_, prefs_}, newIntegers_,
+        // The windows whose contents are not kept come back in their places but closed.
+        {{main_, false}, {problem_, false}, {fractions_, true}, {polynomials_, true},
+         {help_, true}, {graph_, false}, {work_, false}, {prefs_, true}},
+        newIntegers_,
         [this] {
           std::vector<TFAritm*> windows;
           for (const QPointer<QWidget>& w : adopted_)
@@ -79,6 +102,8 @@ class Program : public QObject {
   ~Program() override {
     for (auto it = adopted_.rbegin(); it != adopted_.rend(); ++it) delete it->data();
     delete prefs_;
+    delete work_;
+    delete graph_;
     delete help_;
     delete about_;
     delete fileExists_;
@@ -101,6 +126,9 @@ class Program : public QObject {
   TFOps* fileExists_ = nullptr;
   TFAbout* about_ = nullptr;
   TFHelp* help_ = nullptr;
+  TFGraph* graph_ = nullptr;
+  TFWork* work_ = nullptr;
+  QString workingPanel_;
   TFPrefs* prefs_ = nullptr;
   std::function<TFAritm*()> newIntegers_;
   std::unique_ptr<SessionKeeper> session_;

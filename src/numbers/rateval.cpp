@@ -62,31 +62,67 @@ void Normalize(Rational& r) {
   if (r.Num == 0) r.Den = 1;
 }
 
-bool Eval(std::string_view e, Rational& r, int depth);
+// The text from the start of `first` to the end of `last`, two pieces of one text.
+std::string_view Span(std::string_view first, std::string_view last) {
+  return {first.data(), static_cast<size_t>(last.data() + last.size() - first.data())};
+}
+
+// What the evaluation tells its observer, when it has one.
+struct Report {
+  RatEvalObserver* observer;
+
+  void Read(std::string_view part, Rational value) const {
+    if (observer) observer->Read(part, value);
+  }
+  void Worked(std::string_view part, Rational value) const {
+    if (observer) observer->Worked(part, value);
+  }
+  bool Failed(std::string_view part, RatEvalFailure why) const {
+    if (observer) observer->Failed(part, why);
+    return false;
+  }
+  // a op b failed: a zero divisor or denominator, else an overflow.
+  bool ApplyFailed(std::string_view part, char op, Rational a, Rational b) const {
+    const bool byZero = a.Den == 0 || b.Den == 0 || (op == '/' && b.Num == 0);
+    return Failed(part, byZero ? RatEvalFailure::DivisionByZero : RatEvalFailure::Overflow);
+  }
+};
+
+bool Eval(std::string_view e, Rational& r, int depth, const Report& report);
 
 // An operand that is a fraction literal is taken as typed (unreduced); anything else is
 // evaluated one level deeper. A literal denominator of 0 is a division by zero.
-bool Operand(std::string_view text, Rational& r, int depth) {
+bool Operand(std::string_view text, Rational& r, int depth, const Report& report) {
   if (IsRatText(text)) {
     RatFromText(text, r);
-    return r.Den != 0;
+    if (r.Den == 0) return report.Failed(text, RatEvalFailure::DivisionByZero);
+    report.Read(text, r);
+    return true;
   }
-  return Eval(text, r, depth + 1);
+  return Eval(text, r, depth + 1, report);
 }
 
 // a+b+c is a+(b+c) and a*b*c is a*(b*c): operands left to right, combined from the right.
-bool FoldRight(char op, const std::vector<std::string_view>& parts, Rational& r, int depth) {
+bool FoldRight(char op, std::string_view e, const std::vector<std::string_view>& parts,
+               Rational& r, int depth, const Report& report) {
   size_t n = parts.size();
   std::vector<Rational> values(n);
   for (size_t i = 0; i < n; ++i) {
     // Each split rejects an empty side before it evaluates its left operand.
-    if (parts[i].empty() || (i + 2 == n && parts[n - 1].empty())) return false;
-    if (!Operand(parts[i], values[i], depth)) return false;
+    if (parts[i].empty() || (i + 2 == n && parts[n - 1].empty())) {
+      return report.Failed(e, RatEvalFailure::Unreadable);
+    }
+    if (!Operand(parts[i], values[i], depth, report)) return false;
   }
   Rational acc = values[n - 1];
   for (size_t i = n - 1; i-- > 0;) {
-    if (!RatApply(op, values[i], acc, acc)) return false;
+    const Rational right = acc;
+    std::string_view part = Span(parts[i], parts[n - 1]);
+    if (!RatApply(op, values[i], right, acc)) {
+      return report.ApplyFailed(part, op, values[i], right);
+    }
     Normalize(acc);
+    report.Worked(part, acc);
   }
   r = acc;
   return true;
@@ -95,58 +131,65 @@ bool FoldRight(char op, const std::vector<std::string_view>& parts, Rational& r,
 // a-b-c is (a-b)-c and a/b/c is (a/b)/c. Every split rejects its empty sides before any
 // operand is evaluated, so all parts are checked first.
 bool FoldLeft(char op, std::string_view e, const std::vector<size_t>& points,
-              const std::vector<std::string_view>& parts, Rational& r, int depth) {
+              const std::vector<std::string_view>& parts, Rational& r, int depth,
+              const Report& report) {
   for (std::string_view part : parts) {
-    if (part.empty()) return false;
+    if (part.empty()) return report.Failed(e, RatEvalFailure::Unreadable);
   }
   Rational acc;
   size_t next = 1;
   // The innermost left part of a/b/c is the text a/b, a fraction literal when a and b are
   // integer literals, and then it is taken as typed.
   if (parts.size() >= 3 && IsRatText(e.substr(0, points[1]))) {
-    if (!Operand(e.substr(0, points[1]), acc, depth)) return false;
+    if (!Operand(e.substr(0, points[1]), acc, depth, report)) return false;
     next = 2;
-  } else if (!Operand(parts[0], acc, depth)) {
+  } else if (!Operand(parts[0], acc, depth, report)) {
     return false;
   }
   for (size_t i = next; i < parts.size(); ++i) {
     Rational b;
-    if (!Operand(parts[i], b, depth)) return false;
-    if (!RatApply(op, acc, b, acc)) return false;
+    if (!Operand(parts[i], b, depth, report)) return false;
+    const Rational a = acc;
+    std::string_view part = Span(parts[0], parts[i]);
+    if (!RatApply(op, a, b, acc)) return report.ApplyFailed(part, op, a, b);
     Normalize(acc);
+    report.Worked(part, acc);
   }
   r = acc;
   return true;
 }
 
-bool Power(std::string_view e, Rational& r, int depth) {
+bool Power(std::string_view e, Rational& r, int depth, const Report& report) {
   std::vector<size_t> carets = SplitPoints(e, '^');
-  if (carets.empty()) return false;
+  if (carets.empty()) return report.Failed(e, RatEvalFailure::Unreadable);
   std::string_view base = e.substr(0, carets[0]);
   std::string_view exponent = e.substr(carets[0] + 1);
-  if (base.empty()) return false;
+  if (base.empty()) return report.Failed(e, RatEvalFailure::Unreadable);
   Rational a;
-  if (!Operand(base, a, depth)) return false;
+  if (!Operand(base, a, depth, report)) return false;
   if (!IsIntText(exponent)) throw ConversionError(exponent);
   int32_t k = IntOfText(exponent);
   if (k == 0) {
     r = {1, 1};
   } else if (a.Num == 0) {
-    if (k < 0) return false;  // 1/0
+    if (k < 0) return report.Failed(e, RatEvalFailure::DivisionByZero);  // 1/0
     r = {0, 1};
   } else {
     RatPow(a, k, r);
-    if (r.Num == 0 || r.Den == 0) return false;  // overflow
+    if (r.Num == 0 || r.Den == 0) return report.Failed(e, RatEvalFailure::Overflow);
   }
+  report.Worked(e, r);
   return true;
 }
 
-bool Eval(std::string_view e, Rational& r, int depth) {
-  if (depth > RatEvalMaxNesting) return false;
+bool Eval(std::string_view e, Rational& r, int depth, const Report& report) {
+  if (depth > RatEvalMaxNesting) return report.Failed(e, RatEvalFailure::TooDeep);
+  const std::string_view whole = e;
   StripEnclosing(e);
-  if (e.empty()) return false;
+  if (e.empty()) return report.Failed(whole, RatEvalFailure::Unreadable);
   if (IsIntText(e)) {
     r = {IntOfText(e), 1};
+    report.Read(e, r);
     return true;
   }
 
@@ -160,8 +203,8 @@ bool Eval(std::string_view e, Rational& r, int depth) {
       start = p + 1;
     }
     parts.push_back(e.substr(start));
-    bool ok = (op == '+' || op == '*') ? FoldRight(op, parts, r, depth)
-                                       : FoldLeft(op, e, points, parts, r, depth);
+    bool ok = (op == '+' || op == '*') ? FoldRight(op, e, parts, r, depth, report)
+                                       : FoldLeft(op, e, points, parts, r, depth, report);
     if (ok) Normalize(r);
     return ok;
   }
@@ -169,20 +212,22 @@ bool Eval(std::string_view e, Rational& r, int depth) {
   // No binary operator is left at depth 0, so a leading sign applies to the whole rest,
   // a power included: -2^2 is -(2^2).
   if (e.front() == '-' || e.front() == '+') {
+    const std::string_view signed_ = e;
     bool negative = false;
     while ((e.front() == '-' || e.front() == '+') && !IsIntText(e)) {
       negative ^= e.front() == '-';
       e.remove_prefix(1);
     }
-    if (!Eval(e, r, depth + 1)) return false;
+    if (!Eval(e, r, depth + 1, report)) return false;
     if (negative) {
-      if (r.Num == INT32_MIN) return false;
+      if (r.Num == INT32_MIN) return report.Failed(signed_, RatEvalFailure::Overflow);
       r.Num = -r.Num;
     }
+    report.Worked(signed_, r);
     return true;
   }
 
-  return Power(e, r, depth);
+  return Power(e, r, depth, report);
 }
 
 }  // namespace
@@ -197,9 +242,9 @@ bool RatApply(char op, Rational a, Rational b, Rational& r) {
   }
 }
 
-bool RatEval(std::string_view text, Rational& r) {
+bool RatEval(std::string_view text, Rational& r, RatEvalObserver* observer) {
   Rational result;
-  if (!Eval(text, result, 0)) return false;
+  if (!Eval(text, result, 0, Report{observer})) return false;
   r = result;
   return true;
 }

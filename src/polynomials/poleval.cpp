@@ -47,21 +47,43 @@ std::vector<std::string_view> Parts(std::string_view s, char op) {
   return parts;
 }
 
-int Operand(std::string_view s, std::span<const Polynomial> items, Polynomial& result) {
+// The text from the start of `first` to the end of `last`, two pieces of one text.
+std::string_view Span(std::string_view first, std::string_view last) {
+  return {first.data(), static_cast<std::size_t>(last.data() + last.size() - first.data())};
+}
+
+// One evaluation: the list it reads letters from, and whom it tells its steps.
+struct Walk {
+  std::span<const Polynomial> items;
+  PolEvalObserver* observer;
+
+  int Failed(std::string_view part, int code) const {
+    if (observer) observer->Failed(part, code);
+    return code;
+  }
+  int Worked(std::string_view part, const Polynomial& value) const {
+    if (observer) observer->Worked(part, value);
+    return EvalDone;
+  }
+};
+
+int Operand(std::string_view s, const Walk& walk, Polynomial& result) {
   PolZero(result);
   if (s.size() == 1) {
     const std::size_t item = Letters.find(s.front());
-    if (item < items.size()) {
-      result = items[item];
+    if (item < walk.items.size()) {
+      result = walk.items[item];
+      if (walk.observer) walk.observer->Read(s, result);
       return EvalDone;
     }
   }
   // A lone sign is no operand (RatFromText would take it for a bad integer literal).
-  if (s == "-" || s == "+") return EvalWhatIsIt;
+  if (s == "-" || s == "+") return walk.Failed(s, EvalWhatIsIt);
   Rational c;
-  if (!RatFromText(s, c) || c.Den == 0) return EvalWhatIsIt;
-  if (!coef::WithinLongMax(c.Num)) return EvalOverflow;
+  if (!RatFromText(s, c) || c.Den == 0) return walk.Failed(s, EvalWhatIsIt);
+  if (!coef::WithinLongMax(c.Num)) return walk.Failed(s, EvalOverflow);
   result[0] = c;
+  if (walk.observer) walk.observer->Read(s, result);
   return EvalDone;
 }
 
@@ -74,57 +96,63 @@ int Power(const Polynomial& base, std::string_view exponent, Polynomial& result)
   return PolPow(base, n, result) == 0 ? EvalDone : EvalOverflow;
 }
 
-int Eval(std::string_view s, std::span<const Polynomial> items, int depth, Polynomial& result);
+int Eval(std::string_view s, const Walk& walk, int depth, Polynomial& result);
 
 // a+b+c and a*b*c split at their first operator, a+(b+c): every operand from the left, then
 // combined from the right. a-b-c and a/b/c split at their last, (a-b)-c: combined from the
 // left as each operand comes. Folding a chain at one level, rather than one level per
 // operator, keeps the depth to the nesting of parentheses; the order of the evaluations, and
 // so the code of the first failure, stays that of the recursive split.
-int FoldRight(char op, const std::vector<std::string_view>& parts,
-              std::span<const Polynomial> items, int depth, Polynomial& result) {
+int FoldRight(char op, const std::vector<std::string_view>& parts, const Walk& walk, int depth,
+              Polynomial& result) {
   std::vector<Polynomial> values(parts.size());
   for (std::size_t i = 0; i < parts.size(); ++i) {
-    const int code = Eval(parts[i], items, depth + 1, values[i]);
+    const int code = Eval(parts[i], walk, depth + 1, values[i]);
     if (code != EvalDone) return code;
   }
   Polynomial acc = values.back();
   for (std::size_t i = values.size() - 1; i-- > 0;) {
+    const std::string_view part = Span(parts[i], parts.back());
     const int code = PolApply(op, values[i], acc, acc);
-    if (code != EvalDone) return code;
+    if (code != EvalDone) return walk.Failed(part, code);
+    walk.Worked(part, acc);
   }
   result = acc;
   return EvalDone;
 }
 
-int FoldLeft(char op, const std::vector<std::string_view>& parts,
-             std::span<const Polynomial> items, int depth, Polynomial& result) {
+int FoldLeft(char op, const std::vector<std::string_view>& parts, const Walk& walk, int depth,
+             Polynomial& result) {
   Polynomial acc;
-  int code = Eval(parts.front(), items, depth + 1, acc);
+  int code = Eval(parts.front(), walk, depth + 1, acc);
   for (std::size_t i = 1; i < parts.size() && code == EvalDone; ++i) {
     Polynomial y;
-    code = Eval(parts[i], items, depth + 1, y);
-    if (code == EvalDone) code = PolApply(op, acc, y, acc);
+    code = Eval(parts[i], walk, depth + 1, y);
+    if (code != EvalDone) break;
+    const std::string_view part = Span(parts.front(), parts[i]);
+    code = PolApply(op, acc, y, acc);
+    code = code == EvalDone ? walk.Worked(part, acc) : walk.Failed(part, code);
   }
   if (code == EvalDone) result = acc;
   return code;
 }
 
-int Eval(std::string_view s, std::span<const Polynomial> items, int depth, Polynomial& result) {
-  if (depth > MaxEvalDepth) return EvalWhatIsIt;
+int Eval(std::string_view s, const Walk& walk, int depth, Polynomial& result) {
+  if (depth > MaxEvalDepth) return walk.Failed(s, EvalWhatIsIt);
   s = WithoutEnclosing(s);
   for (const char op : Operators) {
     const std::vector<std::string_view> parts = Parts(s, op);
     if (parts.size() < 2) continue;
-    if (op == '+' || op == '*') return FoldRight(op, parts, items, depth, result);
-    if (op == '-' || op == '/') return FoldLeft(op, parts, items, depth, result);
+    if (op == '+' || op == '*') return FoldRight(op, parts, walk, depth, result);
+    if (op == '-' || op == '/') return FoldLeft(op, parts, walk, depth, result);
     // "^" splits at its first occurrence; the whole rest is the exponent.
     Polynomial base;
-    const int code = Eval(parts.front(), items, depth + 1, base);
+    const int code = Eval(parts.front(), walk, depth + 1, base);
     if (code != EvalDone) return code;
-    return Power(base, s.substr(parts.front().size() + 1), result);
+    const int power = Power(base, s.substr(parts.front().size() + 1), result);
+    return power == EvalDone ? walk.Worked(s, result) : walk.Failed(s, power);
   }
-  return Operand(s, items, result);
+  return Operand(s, walk, result);
 }
 
 }  // namespace
@@ -154,9 +182,10 @@ int PolApply(char op, const Polynomial& x, const Polynomial& y, Polynomial& resu
   }
 }
 
-int PolEval(std::string_view text, std::span<const Polynomial> items, Polynomial& result) {
+int PolEval(std::string_view text, std::span<const Polynomial> items, Polynomial& result,
+            PolEvalObserver* observer) {
   Polynomial value;
-  const int code = Eval(text, items, 1, value);
+  const int code = Eval(text, Walk{items, observer}, 1, value);
   if (code == EvalDone) {
     result = value;
   } else {

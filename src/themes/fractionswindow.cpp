@@ -1,5 +1,6 @@
 #include "themes/fractionswindow.h"
 
+#include "problems/workingtext.h"
 #include "ui/keyboard.h"
 #include "ui/ui.h"
 #include "ui/widgets.h"
@@ -56,8 +57,10 @@ QComboBox* Operand(const char* name, QWidget* parent) {
 
 }  // namespace
 
-TFFracc::TFFracc(ShowProblem showProblem, QWidget* parent)
-    : QMainWindow(parent), showProblem_(std::move(showProblem)) {
+TFFracc::TFFracc(ShowProblem showProblem, ShowWorking showWorking, QWidget* parent)
+    : QMainWindow(parent),
+      showProblem_(std::move(showProblem)),
+      working_(std::move(showWorking), this) {
   setObjectName(QStringLiteral("FFracc"));
   setWindowTitle(QStringLiteral("Fractions"));
   setWindowIcon(Icon(QStringLiteral("fractions")));
@@ -92,8 +95,8 @@ TFFracc::TFFracc(ShowProblem showProblem, QWidget* parent)
   room->addWidget(panels, 0, Qt::AlignLeft | Qt::AlignTop);
   setCentralWidget(central);
   // The panels on the left from top to bottom, then the list.
-  TabOrder({IdN, IdD, BtOk, BtRnd, Id1, IdS, OpS, LA, LB, Ok2, BtPr2, TOpsBin, IdOC, OkOC, IdROC,
-            BtPrC, LF, BtBrr, BtRst});
+  TabOrder({IdN, IdD, BtOk, BtRnd, Id1, IdS, OpS, LA, LB, Ok2, BtWork2, BtPr2, TOpsBin, IdOC,
+            OkOC, IdROC, BtWorkC, BtPrC, LF, BtBrr, BtRst});
 
   BuildProblemMenu();
   EnableProblems();
@@ -192,6 +195,7 @@ void TFFracc::BuildBinaryPanel(QWidget* PBin) {
   LA = Operand("LA", PBin);
   LB = Operand("LB", PBin);
   Ok2 = Button("Ok2", QStringLiteral("ok"), QString(), PBin);
+  BtWork2 = WorkingButton("BtWork2", PBin);
   BtPr2 = Picture("BtPr2", "problem", QStringLiteral("Problem"), PBin);
 
   TOpsBin = Named(new QTableWidget(2, 4, PBin), "TOpsBin");
@@ -227,6 +231,7 @@ void TFFracc::BuildBinaryPanel(QWidget* PBin) {
   operands->addSpacing(12);
   operands->addWidget(Ok2);
   operands->addStretch(1);
+  operands->addWidget(BtWork2);
   operands->addWidget(BtPr2);
   auto* box = new QVBoxLayout(PBin);
   box->addWidget(Label1);
@@ -245,6 +250,7 @@ void TFFracc::BuildCombinedPanel(QWidget* POC) {
   // A long replaced expression is cut at the panel's edge rather than widening the window.
   EtOC->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   EtOC->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  BtWorkC = WorkingButton("BtWorkC", POC);
   BtPrC = Picture("BtPrC", "problem", QStringLiteral("Problem"), POC);
 
   auto* row = new QHBoxLayout();
@@ -252,6 +258,7 @@ void TFFracc::BuildCombinedPanel(QWidget* POC) {
   row->addWidget(OkOC);
   row->addWidget(IdROC);
   row->addSpacing(12);
+  row->addWidget(BtWorkC);
   row->addWidget(BtPrC);
   auto* box = new QVBoxLayout(POC);
   box->addWidget(EtPOC);
@@ -293,6 +300,13 @@ void TFFracc::Connect() {
   connect(OpCmb, &QAction::triggered, this, combined);
   connect(OpAll, &QAction::triggered, this,
           Guarded([this] { ProblemCommand(FractionProblemMode::All); }));
+  for (auto [button, panel] : {std::pair{BtWork2, "2"}, std::pair{BtWorkC, "C"}}) {
+    const QString name = QString::fromLatin1(panel);
+    connect(button, &QToolButton::clicked, this, Guarded([this, name] {
+              const auto [title, working] = PanelWorkingOf(name);
+              working_.Open(name, title, working);
+            }));
+  }
 }
 
 void TFFracc::showEvent(QShowEvent* event) {
@@ -445,6 +459,17 @@ void TFFracc::EnableProblems() {
   BtPrC->setEnabled(combined);
   OpCmb->setEnabled(combined);
   OpAll->setEnabled(pair && combined);
+  BtWork2->setEnabled(pair);
+  BtWorkC->setEnabled(combined);
+  working_.Follow([this](const QString& panel) { return PanelWorkingOf(panel); });
+}
+
+std::pair<QString, Working> TFFracc::PanelWorkingOf(const QString& panel) const {
+  const bool binary = panel == QLatin1String("2");
+  const std::vector<ProblemParams> sections =
+      Sections(binary ? FractionProblemMode::Binary : FractionProblemMode::Combined);
+  return {binary ? QStringLiteral("Binary operations") : QStringLiteral("Combined operation"),
+          sections.empty() ? Working{} : WorkingOf(sections.front())};
 }
 
 // The params of the sections a problem of `mode` holds, from the last successes.

@@ -3,6 +3,7 @@
 #include "panels/fractionstate.h"
 #include "problems/fractionproblems.h"
 #include "problems/kinds.h"
+#include "themes/panelworking.h"
 
 #include <QMainWindow>
 
@@ -33,7 +34,8 @@ class TFFracc : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit TFFracc(ShowProblem showProblem, QWidget* parent = nullptr);
+  explicit TFFracc(ShowProblem showProblem, ShowWorking showWorking = {},
+                   QWidget* parent = nullptr);
 
   // The last problem built by a problem command.
   const TPrbl& Prbl() const { return Prbl_; }
@@ -68,6 +70,8 @@ class TFFracc : public QMainWindow {
   void EtsBin(const QString& first, const QString& second);
   void EnableProblems();
   std::vector<ProblemParams> Sections(FractionProblemMode mode) const;
+  // The title and working of what the binary ("2") or combined ("C") panel shows now.
+  std::pair<QString, Working> PanelWorkingOf(const QString& panel) const;
   std::optional<ShownProblem> FesPrbl(FractionProblemMode mode) const;
   void ProblemCommand(FractionProblemMode mode);
 
@@ -94,12 +98,14 @@ class TFFracc : public QMainWindow {
   QPushButton* Ok2 = nullptr;
   QTableWidget* TOpsBin = nullptr;
   QToolButton* BtPr2 = nullptr;
+  QToolButton* BtWork2 = nullptr;
   // POC
   QLineEdit* IdOC = nullptr;
   QPushButton* OkOC = nullptr;
   QLineEdit* IdROC = nullptr;
   QLabel* EtOC = nullptr;
   QToolButton* BtPrC = nullptr;
+  QToolButton* BtWorkC = nullptr;
   // Problem menu
   QMenu* Problem1 = nullptr;
   QAction* OpBin = nullptr;
@@ -109,6 +115,7 @@ class TFFracc : public QMainWindow {
   FractionState state_;
   TPrbl Prbl_;
   ShowProblem showProblem_;
+  PanelWorking working_;
 };
 
 }  // namespace tessaro

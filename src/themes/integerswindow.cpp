@@ -4,6 +4,7 @@
 #include "ui/ui.h"
 #include "ui/widgets.h"
 #include "panels/integerpanel.h"
+#include "problems/workingtext.h"
 #include "numbers/numbers.h"
 
 #include <QAction>
@@ -311,9 +312,11 @@ std::vector<ProblemParams> Sections(const IntegerWindowState& s,
 
 }  // namespace
 
-TFAritm::TFAritm(ShowProblem showProblem, std::shared_ptr<IntegersRun> run, QWidget* parent)
+TFAritm::TFAritm(ShowProblem showProblem, std::shared_ptr<IntegersRun> run,
+                 ShowWorking showWorking, QWidget* parent)
     : QMainWindow(parent),
       showProblem_(std::move(showProblem)),
+      working_(std::move(showWorking), this),
       run_(run ? std::move(run) : NewIntegersRun()),
       state_(run_->shared) {
   setObjectName(QStringLiteral("FAritm"));
@@ -384,6 +387,7 @@ QGroupBox* TFAritm::BuildPN() {
   IdPot = Result("IdPot", 110);
   IdDF = Result("IdDF", 200);
   IdFctr = Result("IdFctr", 150);
+  BtWork1 = WorkingButton("BtWork1");
   BtPrbl1 = ProblemButton("BtPrbl1");
   results->addWidget(power, 0, 0, 1, 4);
   results->addWidget(IdBs, 1, 0, Qt::AlignRight);
@@ -397,7 +401,7 @@ QGroupBox* TFAritm::BuildPN() {
   factorial->addWidget(new QLabel(QStringLiteral("N! =     ")));
   factorial->addWidget(IdFctr, 1);
   results->addLayout(factorial, 5, 0, 1, 4);
-  results->addWidget(BtPrbl1, 6, 3, Qt::AlignRight);
+  results->addWidget(Beside(BtWork1, BtPrbl1), 6, 3, Qt::AlignRight);
   results->setColumnStretch(3, 1);
   results->setRowStretch(7, 1);
 
@@ -523,6 +527,7 @@ QGroupBox* TFAritm::BuildPOps() {
   scheme->addLayout(remainder, 2, 0);
   scheme->addLayout(quotient, 2, 2);
 
+  BtWork2 = WorkingButton("BtWork2");
   BtPrbl2 = ProblemButton("BtPrbl2");
   auto* division = new QVBoxLayout;
   division->addWidget(Heading(QStringLiteral("Float division")));
@@ -532,7 +537,7 @@ QGroupBox* TFAritm::BuildPOps() {
   division->addWidget(Heading(QStringLiteral("Integer division")));
   division->addLayout(scheme);
   division->addStretch(1);
-  division->addWidget(BtPrbl2, 0, Qt::AlignRight);
+  division->addWidget(Beside(BtWork2, BtPrbl2), 0, Qt::AlignRight);
 
   auto* body = new QHBoxLayout;
   body->addLayout(plain);
@@ -599,6 +604,7 @@ QGroupBox* TFAritm::BuildPL() {
   selection->addWidget(EtMCDn, 0, 1);
   selection->addWidget(new QLabel(QStringLiteral("LCM")), 1, 0);
   selection->addWidget(EtMCMn, 1, 1);
+  BtWorkN = WorkingButton("BtWorkN");
   BtPrblN = ProblemButton("BtPrblN");
 
   auto* layout = new QGridLayout(PL);
@@ -609,7 +615,7 @@ QGroupBox* TFAritm::BuildPL() {
   layout->addLayout(buttons, 1, 2);
   layout->addWidget(EtExpl, 2, 0, 1, 3);
   layout->addLayout(selection, 3, 0, 1, 3);
-  layout->addWidget(BtPrblN, 4, 0, 1, 3, Qt::AlignRight);
+  layout->addWidget(Beside(BtWorkN, BtPrblN), 4, 0, 1, 3, Qt::AlignRight);
   layout->setColumnStretch(1, 1);
   layout->setRowStretch(1, 1);
   return PL;
@@ -634,6 +640,7 @@ QGroupBox* TFAritm::BuildPOC() {
   IdROC1 = Result("IdROC1", 130);
   IdROC2 = Result("IdROC2", 130);
   Idp = NumberChoice("Idp", 1, 9, QStringLiteral("2"));
+  BtWorkOC = WorkingButton("BtWorkOC");
   BtPrblOC = ProblemButton("BtPrblOC");
   auto* results = new QGridLayout;
   results->addWidget(new QLabel(QStringLiteral("rational N")), 0, 0);
@@ -641,7 +648,7 @@ QGroupBox* TFAritm::BuildPOC() {
   results->addWidget(IdROC1, 1, 0);
   results->addWidget(IdROC2, 1, 1);
   results->addWidget(new DecimalsBox(Idp), 1, 2);
-  results->addWidget(BtPrblOC, 1, 4);
+  results->addWidget(Beside(BtWorkOC, BtPrblOC), 1, 4);
   results->setColumnStretch(3, 1);
 
   auto* layout = new QVBoxLayout(POC);
@@ -741,6 +748,13 @@ void TFAritm::ConnectHandlers() {
   }
   connect(OpPrAll, &QAction::triggered, this,
           Guarded([this] { ProblemCommand(std::nullopt); }));
+  for (const auto& [button, kind, panel, title] : WorkingButtons()) {
+    const QString name = QString::fromLatin1(panel);
+    connect(button, &QToolButton::clicked, this, Guarded([this, name] {
+              const auto [caption, working] = PanelWorkingOf(name);
+              working_.Open(name, caption, working);
+            }));
+  }
 }
 
 void TFAritm::showEvent(QShowEvent* event) {
@@ -861,6 +875,26 @@ void TFAritm::ShowKinds() {
     action->setEnabled(state_.Offers(kind));
   }
   OpPrAll->setEnabled(state_.OffersAll());
+  for (const auto& [button, kind, panel, title] : WorkingButtons())
+    button->setEnabled(state_.Offers(kind));
+  working_.Follow([this](const QString& panel) { return PanelWorkingOf(panel); });
+}
+
+std::array<TFAritm::WorkingControls, IntegerSectionCount> TFAritm::WorkingButtons() const {
+  return {{{BtWork1, IntegerSection::Single, "1", "With 1 integer"},
+           {BtWork2, IntegerSection::Pair, "2", "With 2 integers"},
+           {BtWorkOC, IntegerSection::Combined, "OC", "Combined operations"},
+           {BtWorkN, IntegerSection::List, "N", "hcd and LCM of n integers"}}};
+}
+
+// The working of what a panel shows now: empty while it shows no result.
+std::pair<QString, Working> TFAritm::PanelWorkingOf(const QString& panel) const {
+  for (const auto& [button, kind, name, title] : WorkingButtons()) {
+    if (panel != QLatin1String(name)) continue;
+    const std::vector<ProblemParams> sections = Sections(state_, kind);
+    return {QString::fromUtf8(title), sections.empty() ? Working{} : WorkingOf(sections.front())};
+  }
+  return {};
 }
 
 // ---- Single integer ----

@@ -2,6 +2,7 @@
 
 #include "panels/integerstate.h"
 #include "problems/kinds.h"
+#include "themes/panelworking.h"
 
 #include <QMainWindow>
 
@@ -42,7 +43,8 @@ class TFAritm : public QMainWindow {
   Q_OBJECT
 
  public:
-  TFAritm(ShowProblem showProblem, std::shared_ptr<IntegersRun> run, QWidget* parent = nullptr);
+  TFAritm(ShowProblem showProblem, std::shared_ptr<IntegersRun> run,
+          ShowWorking showWorking = {}, QWidget* parent = nullptr);
   ~TFAritm() override;
 
   // The decimals this window's drop-down lists show, to remember between runs, and taken
@@ -98,6 +100,11 @@ class TFAritm : public QMainWindow {
   // Each kind's button and menu item.
   using ProblemControls = std::tuple<QToolButton*, QAction*, IntegerSection>;
   std::array<ProblemControls, IntegerSectionCount> KindControls() const;
+  // The Working button of each kind's panel, the name the Working window follows it by and
+  // its title.
+  using WorkingControls = std::tuple<QToolButton*, IntegerSection, const char*, const char*>;
+  std::array<WorkingControls, IntegerSectionCount> WorkingButtons() const;
+  std::pair<QString, Working> PanelWorkingOf(const QString& panel) const;
 
   // PN
   QLineEdit* IdN = nullptr;
@@ -109,6 +116,7 @@ class TFAritm : public QMainWindow {
   QLineEdit* IdDF = nullptr;
   QLineEdit* IdFctr = nullptr;
   QToolButton* BtPrbl1 = nullptr;
+  QToolButton* BtWork1 = nullptr;
   QLineEdit* IdHex = nullptr;
   QLineEdit* IdBin = nullptr;
   QLineEdit* IdOct = nullptr;
@@ -132,6 +140,7 @@ class TFAritm : public QMainWindow {
   QLineEdit* IdMCD = nullptr;
   QLineEdit* IdMCM = nullptr;
   QToolButton* BtPrbl2 = nullptr;
+  QToolButton* BtWork2 = nullptr;
   // PL
   QToolButton* BtRndL = nullptr;
   QListWidget* LL = nullptr;
@@ -142,6 +151,7 @@ class TFAritm : public QMainWindow {
   QLineEdit* EtMCDn = nullptr;
   QLineEdit* EtMCMn = nullptr;
   QToolButton* BtPrblN = nullptr;
+  QToolButton* BtWorkN = nullptr;
   // POC
   QLineEdit* IdOC = nullptr;
   QPushButton* OkOC = nullptr;
@@ -150,6 +160,7 @@ class TFAritm : public QMainWindow {
   QLineEdit* IdROC2 = nullptr;
   QComboBox* Idp = nullptr;
   QToolButton* BtPrblOC = nullptr;
+  QToolButton* BtWorkOC = nullptr;
   // The "Problem" menu.
   QMenu* OpsPrbl = nullptr;
   QAction* OpPr1 = nullptr;
@@ -159,6 +170,7 @@ class TFAritm : public QMainWindow {
   QAction* OpPrAll = nullptr;
 
   ShowProblem showProblem_;
+  PanelWorking working_;
   // The list and the windows every Integers window shares, then this window's own state.
   std::shared_ptr<IntegersRun> run_;
   IntegerWindowState state_;

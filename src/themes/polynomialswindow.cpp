@@ -1,5 +1,6 @@
 #include "themes/polynomialswindow.h"
 
+#include "problems/workingtext.h"
 #include "ui/keyboard.h"
 #include "ui/ui.h"
 #include "ui/widgets.h"
@@ -87,8 +88,11 @@ void AddLetter(QListWidget* list, const QString& letter) {
 
 }  // namespace
 
-TFP::TFP(ShowProblem showProblem, QWidget* parent)
-    : QMainWindow(parent), showProblem_(std::move(showProblem)) {
+TFP::TFP(ShowProblem showProblem, ShowGraph showGraph, ShowWorking showWorking, QWidget* parent)
+    : QMainWindow(parent),
+      showProblem_(std::move(showProblem)),
+      showGraph_(std::move(showGraph)),
+      working_(std::move(showWorking), this) {
   setObjectName(QStringLiteral("FP"));
   setWindowTitle(QStringLiteral("Polynomials of rational coefficients"));
   setWindowIcon(Icon(QStringLiteral("polynomials")));
@@ -119,6 +123,7 @@ TFP::TFP(ShowProblem showProblem, QWidget* parent)
   // Within each panel row by row, left to right.
   TabOrder({BtOk, BtRnd, BtRst, FllDwn});
   TabOrder({L1, IdP1, L2, IdP2, BtBin});
+  TabOrder({IdRoots, BtGraph, IdFctr});
   DimIni();
   Write();
 }
@@ -141,8 +146,8 @@ QGroupBox* TFP::BuildEntry() {
   LCoefs->setItemDelegate(new CellEditor(LCoefs));
   RstEntr();
   const int frame = 2 * LCoefs->frameWidth();
-  LCoefs->setFixedSize(10 * CellWidth + frame,
-                       LCoefs->horizontalHeader()->sizeHint().height() + LCoefs->rowHeight(0) + frame);
+  const int header = LCoefs->horizontalHeader()->sizeHint().height();
+  LCoefs->setFixedSize(10 * CellWidth + frame, header + LCoefs->rowHeight(0) + frame);
 
   BtOk = Button("BtOk", QStringLiteral("OK"), {}, PEntr);
   BtRst = Button("BtRst", QStringLiteral("rst"), QStringLiteral("Clear"), PEntr);
@@ -227,8 +232,11 @@ QGroupBox* TFP::BuildUnary() {
   IdFctr = ResultEdit("IdFctr", PUn);
   IdDer = ResultEdit("IdDer", PUn);
   IdPrim = ResultEdit("IdPrim", PUn);
+  BtWork1 = WorkingButton("BtWork1", PUn);
   BtPrbl1 = IconButton(PUn, "BtPrbl1", "problem", "Problem");
   BtPrbl1->setEnabled(false);
+  BtGraph = IconButton(PUn, "BtGraph", "graph", "Graph");
+  BtGraph->setEnabled(false);
 
   auto* grid = new QGridLayout(PUn);
   grid->setVerticalSpacing(4);
@@ -240,13 +248,14 @@ QGroupBox* TFP::BuildUnary() {
   grid->addLayout(value, 1, 1);
   grid->addWidget(Label(QStringLiteral("(Int.) Roots:"), PUn, "EtRoots", Right), 2, 0);
   grid->addWidget(IdRoots, 2, 1);
+  grid->addWidget(BtGraph, 2, 2);
   grid->addWidget(Label(QStringLiteral("Factorization:"), PUn, "EtFctr", Right), 3, 0);
   grid->addWidget(IdFctr, 3, 1);
   grid->addWidget(Label(QStringLiteral("Derivative"), PUn, "EtDer", Right), 4, 0);
   grid->addWidget(IdDer, 4, 1);
   grid->addWidget(Label(QStringLiteral("Integral"), PUn, "EtPrim", Right), 5, 0);
   grid->addWidget(IdPrim, 5, 1);
-  grid->addWidget(BtPrbl1, 5, 2);
+  grid->addWidget(Beside(BtWork1, BtPrbl1), 5, 2);
   grid->setRowStretch(6, 1);
   return PUn;
 }
@@ -278,6 +287,7 @@ QGroupBox* TFP::BuildBinary() {
   IdR = ResultEdit("IdR", PBin);
   IdMCD = ResultEdit("IdMCD", PBin);
   IdMCM = ResultEdit("IdMCM", PBin);
+  BtWork2 = WorkingButton("BtWork2", PBin);
   BtPrbl2 = IconButton(PBin, "BtPrbl2", "problem", "Problem");
   BtPrbl2->setEnabled(false);
 
@@ -324,7 +334,7 @@ QGroupBox* TFP::BuildBinary() {
   grid->addWidget(IdMCD, 4, 4);
   grid->addLayout(bracketed("LCM", EtMCM, "EtMCM", "Lowest Common Multiple of..."), 5, 3);
   grid->addWidget(IdMCM, 5, 4);
-  grid->addWidget(BtPrbl2, 5, 5);
+  grid->addWidget(Beside(BtWork2, BtPrbl2), 5, 5);
   grid->setColumnMinimumWidth(2, 12);
   return PBin;
 }
@@ -339,6 +349,7 @@ QGroupBox* TFP::BuildCombined() {
   OkOC = Button("OkOC", QStringLiteral("="), {}, POC);
   OkOC->setFixedWidth(36);
   IdROC = ResultEdit("IdROC", POC);
+  BtWorkC = WorkingButton("BtWorkC", POC);
   BtPrblC = IconButton(POC, "BtPrblC", "problem", "Problem");
   BtPrblC->setEnabled(false);
 
@@ -350,6 +361,7 @@ QGroupBox* TFP::BuildCombined() {
   row->addWidget(IdOC);
   row->addWidget(OkOC);
   row->addWidget(IdROC, 1);
+  row->addWidget(BtWorkC);
   row->addWidget(BtPrblC);
   auto* layout = new QVBoxLayout(POC);
   layout->addLayout(notes);
@@ -384,6 +396,17 @@ void TFP::Connect() {
   on(BtRnd, &QToolButton::clicked, &TFP::BtRndClick);
   on(FllDwn, &QToolButton::clicked, &TFP::FllDwnClick);
   on(BtaL, &QToolButton::clicked, &TFP::BtaLClick);
+  connect(BtGraph, &QToolButton::clicked, this, [this] { Handle([this] { Graph(true); }); });
+  for (auto [button, panel] : {std::pair{BtWork1, "1"}, std::pair{BtWork2, "2"},
+                               std::pair{BtWorkC, "C"}}) {
+    const QString name = QString::fromLatin1(panel);
+    connect(button, &QToolButton::clicked, this, [this, name] {
+      Handle([this, name] {
+        const auto [title, working] = PanelWorkingOf(name);
+        working_.Open(name, title, working);
+      });
+    });
+  }
   on(IdPol, &QLineEdit::returnPressed, &TFP::IdPolKeyDown);
   // Only the user's edits: the window writes the field itself when it shows an item.
   on(IdPol, &QLineEdit::textEdited, &TFP::IdPolChange);
@@ -492,6 +515,13 @@ void TFP::WriteUnary(bool polText) {
   IdFctr->setText(FromStd(u.texts.factorization));
   IdDer->setText(FromStd(u.texts.derivative));
   IdPrim->setText(FromStd(u.texts.integral));
+  // An open graph follows the panel.
+  if (u.shown) Graph(false);
+}
+
+void TFP::Graph(bool bringToFront) {
+  const PolUnary& u = state_.Unary();
+  if (u.shown && showGraph_) showGraph_(u.p, u.name, bringToFront);
 }
 
 void TFP::WriteBinary() {
@@ -529,6 +559,11 @@ void TFP::WriteEnabling() {
   PBin->setEnabled(state_.EverListed());
   POC->setEnabled(state_.EverListed());
   BtPrbl1->setEnabled(state_.Unary().shown);
+  BtGraph->setEnabled(state_.Unary().shown);
+  BtWork1->setEnabled(state_.Unary().shown);
+  BtWork2->setEnabled(state_.Binary().has_value());
+  BtWorkC->setEnabled(state_.CombinedOk());
+  working_.Follow([this](const QString& panel) { return PanelWorkingOf(panel); });
   BtPrbl2->setEnabled(binary);
   BtPrblC->setEnabled(state_.CombinedOk());
   OpUn->setEnabled(state_.EverUnary());
@@ -703,6 +738,19 @@ std::optional<ShownProblem> Made(const std::vector<ProblemParams>& sections, boo
 }
 
 }  // namespace
+
+std::pair<QString, Working> TFP::PanelWorkingOf(const QString& panel) const {
+  const std::pair<const char*, std::pair<PolProblemKind, const char*>> panels[] = {
+      {"1", {PolProblemKind::Unary, "Unary operations"}},
+      {"2", {PolProblemKind::Binary, "Binary operations"}},
+      {"C", {PolProblemKind::Combined, "Combined operation"}}};
+  for (const auto& [name, what] : panels) {
+    if (panel != QLatin1String(name)) continue;
+    const std::optional<ProblemParams> section = Section(what.first, true);
+    return {QString::fromUtf8(what.second), section ? WorkingOf(*section) : Working{}};
+  }
+  return {};
+}
 
 // A problem button makes the problem of the results on display, or shows the previous
 // problem again when there are none.

@@ -2,11 +2,14 @@
 
 #include "panels/polynomialstate.h"
 #include "problems/kinds.h"
+#include "themes/panelworking.h"
 #include "problems/polynomialproblems.h"
 
 #include <QMainWindow>
 
+#include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -21,6 +24,11 @@ class QToolButton;
 
 namespace tessaro {
 
+// How the window shows the graph of the polynomial of its unary panel: with `bringToFront`
+// the graph window comes up; without it an open graph only follows the panel.
+using ShowGraph =
+    std::function<void(const Polynomial& p, const std::string& name, bool bringToFront)>;
+
 // The Polynomials theme window: entry of polynomials into a lettered list, the unary
 // analysis of one polynomial, the binary results of two, a combined operation over the
 // list, and problems made of what it shows. Created once; keeps its state while hidden.
@@ -28,7 +36,8 @@ class TFP : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit TFP(ShowProblem showProblem, QWidget* parent = nullptr);
+  explicit TFP(ShowProblem showProblem, ShowGraph showGraph = {}, ShowWorking showWorking = {},
+               QWidget* parent = nullptr);
 
   // The list and the operands' items, to remember between runs, and taken back as the
   // window's own commands show them (see PolynomialState::Restore).
@@ -52,6 +61,7 @@ class TFP : public QMainWindow {
   template <class F>
   void Handle(F handler);
   void Write();
+  void Graph(bool bringToFront);
   void WriteList(ListChange change);
   void WriteChoosers();
   void WriteUnary(bool polText);
@@ -87,6 +97,9 @@ class TFP : public QMainWindow {
 
   // Problems: each is made from the inputs of what the panels show.
   std::optional<ProblemParams> Section(PolProblemKind kind, bool onDisplay) const;
+  // The title and working of what the unary ("1"), binary ("2") or combined ("C") panel
+  // shows now.
+  std::pair<QString, Working> PanelWorkingOf(const QString& panel) const;
   void ProblemButton(PolProblemKind kind);
   void ProblemMenu(PolProblemKind kind);
   // Shows `made`, or the window's previous problem again when there is none.
@@ -95,6 +108,8 @@ class TFP : public QMainWindow {
   PolynomialState state_;
   ShownProblem problem_;  // the last problem made here
   ShowProblem showProblem_;
+  ShowGraph showGraph_;
+  PanelWorking working_;
 
   // Controls.
   QTableWidget* LCoefs = nullptr;
@@ -103,6 +118,8 @@ class TFP : public QMainWindow {
   QGroupBox *PEntr = nullptr, *PL = nullptr, *PUn = nullptr, *PBin = nullptr, *POC = nullptr;
   QListWidget *LPols = nullptr, *LL = nullptr, *L1 = nullptr, *L2 = nullptr;
   QPushButton *BtBrr = nullptr, *BtClear = nullptr;
+  QToolButton* BtGraph = nullptr;
+  QToolButton *BtWork1 = nullptr, *BtWork2 = nullptr, *BtWorkC = nullptr;
   QToolButton *BtaL = nullptr, *BtPrbl1 = nullptr, *BtPrbl2 = nullptr, *BtPrblC = nullptr;
   QLabel *EtP1 = nullptr, *EtP = nullptr;
   QLineEdit *IdPol = nullptr, *IdX = nullptr, *IdVN = nullptr, *IdRoots = nullptr,

@@ -69,17 +69,20 @@ TEST_F(KeyboardTest, TabFollowsTheDesignedOrderInEveryWindow) {
       {ProblemWin(), {"IdE", "IdR", "BtGrd"}},
       // The theme windows: panel by panel, top to bottom, left to right within each.
       {FindWindow("FAritm"),
-       {"IdN", "Ok1", "BtL", "Lexp", "BtPrbl1", "IdHex", "IdBin", "IdOct", "IdBX", "IdX",
-        "IdA", "IdB", "BtRnd", "OkOps", "Idpq", "BtPrbl2", "IdOC", "OkOC", "Idp", "BtPrblOC",
-        "BtRndL", "LL", "LN", "BtUnSel", "BtRstL", "BtBrrL", "BtPrblN"}},
+       {"IdN", "Ok1", "BtL", "Lexp", "BtWork1", "BtPrbl1", "IdHex", "IdBin", "IdOct", "IdBX",
+        "IdX", "IdA", "IdB", "BtRnd", "OkOps", "Idpq", "BtWork2", "BtPrbl2", "IdOC", "OkOC",
+        "Idp", "BtWorkOC", "BtPrblOC", "BtRndL", "LL", "LN", "BtUnSel", "BtRstL", "BtBrrL",
+        "BtWorkN", "BtPrblN"}},
       {FractionsWin(),
-       {"IdN", "IdD", "BtOk", "BtRnd", "Id1", "IdS", "OpS", "LA", "LB", "Ok2", "BtPr2",
-        "TOpsBin", "IdOC", "OkOC", "IdROC", "BtPrC", "LF", "BtBrr", "BtRst"}},
+       {"IdN", "IdD", "BtOk", "BtRnd", "Id1", "IdS", "OpS", "LA", "LB", "Ok2", "BtWork2",
+        "BtPr2", "TOpsBin", "IdOC", "OkOC", "IdROC", "BtWorkC", "BtPrC", "LF", "BtBrr",
+        "BtRst"}},
       {PolynomialsWin(),
        {"LCoefs", "BtOk", "BtRnd", "BtRst", "FllDwn", "LPols", "BtBrr", "BtClear", "IdPol",
-        "BtaL", "IdX", "IdVN", "IdRoots", "IdFctr", "IdDer", "IdPrim", "BtPrbl1", "L1", "IdP1",
-        "L2", "IdP2", "BtBin", "IdS", "IdD", "IdM", "IdQ", "IdR", "IdMCD", "IdMCM", "BtPrbl2",
-        "IdOC", "OkOC", "IdROC", "BtPrblC"}},
+        "BtaL", "IdX", "IdVN", "IdRoots", "BtGraph", "IdFctr", "IdDer", "IdPrim", "BtWork1",
+        "BtPrbl1", "L1", "IdP1", "L2", "IdP2", "BtBin", "IdS", "IdD", "IdM", "IdQ", "IdR",
+        "IdMCD", "IdMCM", "BtWork2", "BtPrbl2", "IdOC", "OkOC", "IdROC", "BtWorkC",
+        "BtPrblC"}},
   };
   for (const auto& [window, order] : windows) {
     SCOPED_TRACE(window->objectName().toStdString());

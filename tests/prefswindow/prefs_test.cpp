@@ -176,7 +176,7 @@ TEST_F(SessionTest, ListsSelectionsDecimalsAndWindowsComeBackInTheNextRun) {
   EXPECT_EQ(Rows(polynomials, "LPols"), (QStringList{"x+1", "x^2-1", "x+1"}));
   EXPECT_EQ(Find<QListWidget>(polynomials, "L1")->currentRow(), 2);
   EXPECT_EQ(TextOf(polynomials, "IdP1"), "x+1");
-  EXPECT_TRUE(ProblemWin()->isVisible());
+  EXPECT_FALSE(ProblemWin()->isVisible()) << "its problem is not kept: it comes back closed";
   EXPECT_TRUE(StandsAt(ProblemWin(), problemPlace));
   EXPECT_FALSE(FindWindow("FPrefs")->isVisible());
 }
@@ -222,7 +222,7 @@ TEST_F(SessionTest, ValuesThatNoLongerFitAreDroppedOrPutRight) {
   left.integers.selected = {25};
   left.fractions = {{"1/0", "1/2"}, {0}, 0};
   left.windows.insert(QStringLiteral("FFracc"), {{-10000, -10000}, {10, 10}, true});
-  left.windows.insert(QStringLiteral("FPrbl"), {{-10000, -10000}, {10, 10}, true});
+  left.windows.insert(QStringLiteral("FPrefs"), {{-10000, -10000}, {10, 10}, true});
   left.integersWindows = {{{{-10000, -10000}, {10, 10}, true}, {0, 12}}};
   SaveSession(left);
   StartUp();
@@ -238,7 +238,7 @@ TEST_F(SessionTest, ValuesThatNoLongerFitAreDroppedOrPutRight) {
   QWidget* fractions = FindWindow("FFracc");
   EXPECT_EQ(Rows(fractions, "LF"), QStringList{"1/2"}) << "a zero denominator is dropped";
   EXPECT_TRUE(Selected(fractions, "LF").isEmpty()) << "the selected item was the dropped one";
-  for (QWidget* window : {integers, fractions, static_cast<QWidget*>(ProblemWin())}) {
+  for (QWidget* window : {integers, fractions, FindWindow("FPrefs")}) {
     SCOPED_TRACE(window->objectName().toStdString());
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(OnScreen(window)) << "moved back on screen";

@@ -2,6 +2,7 @@
 
 #include "harness/windows.h"
 
+#include <QToolButton>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -621,6 +622,47 @@ TEST_F(PolynomialsTest, ProblemIsHandedItsSectionsWithTheirInputs) {
     EXPECT_NE(all.texts.Enun.find(part.texts.Enun), std::string::npos) << KindName(part.params);
     EXPECT_NE(all.texts.Resp.find(part.texts.Resp), std::string::npos) << KindName(part.params);
   }
+}
+
+// Graph shows the unary panel's polynomial; an open graph then follows the panel.
+TEST_F(PolynomialsTest, GraphShowsTheUnaryPolynomialAndFollowsThePanel) {
+  struct Shown {
+    std::string text, name;
+    bool front;
+  };
+  std::vector<Shown> graphs;
+  TFP window([](const ShownProblem&) {},
+             [&graphs](const Polynomial& p, const std::string& name, bool front) {
+               graphs.push_back({PolToText(p), name, front});
+             });
+  auto* graph = Find<QToolButton>(&window, "BtGraph");
+  EXPECT_FALSE(graph->isEnabled()) << "nothing to draw yet";
+  SetText(Find(&window, "IdPol"), "4x^2-1");
+  Click(Find(&window, "BtaL"));
+  ASSERT_TRUE(graph->isEnabled());
+  graphs.clear();
+  Click(graph);
+  ASSERT_EQ(graphs.size(), 1u);
+  EXPECT_EQ(graphs[0].text, "4x^2-1");
+  EXPECT_EQ(graphs[0].name, "A");
+  EXPECT_TRUE(graphs[0].front);
+  SetText(Find(&window, "IdPol"), "x^3-x");
+  Click(Find(&window, "BtaL"));
+  ASSERT_EQ(graphs.size(), 2u);
+  EXPECT_EQ(graphs[1].text, "x^3-x");
+  EXPECT_EQ(graphs[1].name, "B");
+  EXPECT_FALSE(graphs[1].front) << "following does not bring the graph up";
+  Type(Find(&window, "IdPol"), "x");
+  EXPECT_FALSE(graph->isEnabled()) << "an edited polynomial has no results to draw";
+}
+
+TEST_F(PolynomialsTest, GraphButtonOpensTheGraphWindowAtStartUp) {
+  Add("4x^2-1");
+  Click(Find(w, "BtGraph"));
+  QWidget* graph = FindWindow("FGraph");
+  ASSERT_NE(graph, nullptr);
+  EXPECT_TRUE(graph->isVisible());
+  EXPECT_TRUE(TextOf(graph, "IdFacts").contains("-1/2, 1/2")) << TextOf(graph, "IdFacts").toStdString();
 }
 
 TEST_F(PolynomialsTest, MenuAllJoinsThePartsAndLeavesOutAnEmptyPolynomial) {

@@ -1,0 +1,170 @@
+#include "working/fractionworking.h"
+
+#include <numeric>
+#include <string>
+
+#include "numbers/numbers.h"
+#include "panels/failuretexts.h"
+
+namespace tessaro {
+
+namespace {
+
+constexpr const char* Dot = "\xC2\xB7";
+constexpr const char* Divide = "\xC3\xB7";
+
+std::string Str(std::int64_t v) { return std::to_string(v); }
+
+bool Fits(std::int64_t v) { return v >= -std::int64_t{Long_Max} && v <= Long_Max; }
+
+// n/d with the sign on the numerator, or n alone for d = 1.
+std::string Frac(std::int64_t n, std::int64_t d) {
+  if (d < 0) {
+    n = -n;
+    d = -d;
+  }
+  return d == 1 ? Str(n) : Str(n) + "/" + Str(d);
+}
+
+// An operand after an operator: a negative one in parentheses.
+std::string After(const std::string& text) {
+  return !text.empty() && text[0] == '-' ? "(" + text + ")" : text;
+}
+
+std::string Factor(std::int64_t v) { return v < 0 ? "(" + Str(v) + ")" : Str(v); }
+
+// The steps joined by " = ", then the failure or the value, when it is not the last step.
+std::string Chain(const std::vector<std::string>& steps) {
+  std::string line;
+  for (const std::string& s : steps) line += (line.empty() ? "" : " = ") + s;
+  return line;
+}
+
+std::string Failed(const std::vector<std::string>& steps) {
+  return Chain(steps) + " > LONG_MAX, " + std::string(NotCalculable);
+}
+
+std::string Finished(std::vector<std::string> steps, Rational r) {
+  const std::string value = RatText(r);
+  if (steps.back() != value) steps.push_back(value);
+  return Chain(steps);
+}
+
+std::string SumLine(bool subtract, Rational a, Rational b, const std::string& head) {
+  const std::int32_t l = Lcm(a.Den, b.Den);
+  if (l == 0) {
+    return head + ": LCM(" + Str(std::abs(std::int64_t{a.Den})) + "," +
+           Str(std::abs(std::int64_t{b.Den})) + ") > LONG_MAX, " + std::string(NotCalculable);
+  }
+  // Each fraction over the LCM: its numerator times l / its denominator.
+  const std::int64_t p = std::int64_t{l} / a.Den * a.Num;
+  const std::int64_t q = std::int64_t{l} / b.Den * b.Num;
+  const std::string sign = subtract ? " - " : " + ";
+  std::vector<std::string> steps{head};
+  if (!(a.Den == l && b.Den == l)) steps.push_back(Frac(p, l) + sign + After(Frac(q, l)));
+  if (!Fits(p) || !Fits(q)) return Failed(steps);
+  const std::int64_t s = subtract ? p - q : p + q;
+  steps.push_back(Frac(s, l));
+  if (!Fits(s)) return Failed(steps);
+  Rational r;
+  if (!(subtract ? RatSub(a, b, r) : RatAdd(a, b, r))) return Failed(steps);
+  return Finished(steps, r);
+}
+
+std::string ProductLine(Rational a, Rational b, const std::string& head) {
+  std::vector<std::string> steps{head};
+  steps.push_back("(" + Factor(a.Num) + Dot + Factor(b.Num) + ")/(" + Factor(a.Den) + Dot +
+                  Factor(b.Den) + ")");
+  steps.push_back(Frac(std::int64_t{a.Num} * b.Num, std::int64_t{a.Den} * b.Den));
+  // The product cancels crosswise first, so it may fit where these products do not.
+  Rational r;
+  if (!RatMul(a, b, r)) return Failed(steps);
+  return Finished(steps, r);
+}
+
+std::string QuotientLine(Rational a, Rational b, const std::string& head) {
+  if (b.Num == 0) return head + ": division by 0, " + std::string(NotCalculable);
+  std::vector<std::string> steps{head};
+  steps.push_back(RatText(a) + " " + Dot + " " + After(Frac(b.Den, b.Num)));
+  const std::int64_t n = std::int64_t{a.Num} * b.Den, d = std::int64_t{a.Den} * b.Num;
+  steps.push_back(Frac(n, d));
+  Rational r;
+  if (!Fits(n) || !Fits(d) || !RatDiv(a, b, r)) return Failed(steps);
+  return Finished(steps, r);
+}
+
+}  // namespace
+
+Working SimplifyWorking(Rational typed) {
+  Working w;
+  const std::string text = RatText(typed);
+  const std::string pair = Str(typed.Num) + "/" + Str(typed.Den);
+  if (typed.Den == 0) {
+    w.Add(pair + ": denominator 0");
+    return w;
+  }
+  if (typed.Num == 0) {
+    w.Add(pair + " = 0");
+    return w;
+  }
+  const std::int64_t g = std::gcd(std::int64_t{typed.Num}, std::int64_t{typed.Den});
+  if (g == 1 && typed.Den > 0) {
+    w.Add(text + ": hcd(" + Str(typed.Num) + "," + Str(typed.Den) +
+          ") = 1, already in lowest terms");
+    return w;
+  }
+  // Dividing by the hcd with the sign of the denominator leaves that one positive.
+  const std::int64_t divisor = typed.Den < 0 ? -g : g;
+  const std::string steps = pair + " = (" + Str(typed.Num) + Divide + Factor(divisor) + ")/(" +
+                            Str(typed.Den) + Divide + Factor(divisor) + ")";
+  Rational reduced = typed;
+  if (!RatSimplify(reduced)) {
+    // Only a numerator of 2147483648 cannot be written: the fraction stays as typed.
+    w.Add(steps + " = " + Frac(typed.Num / divisor, typed.Den / divisor) + " > LONG_MAX, kept as " +
+          text);
+    return w;
+  }
+  w.Add(steps + " = " + RatText(reduced));
+  return w;
+}
+
+Working FractionOperationWorking(char op, Rational a, Rational b) {
+  Working w;
+  const std::string sign = op == '*' ? std::string(" ") + Dot + " " : std::string(" ") + op + " ";
+  const std::string head = RatText(a) + sign + After(RatText(b));
+  if (a.Den == 0 || b.Den == 0) {
+    w.Add(head + ": denominator 0, " + std::string(NotCalculable));
+    return w;
+  }
+  switch (op) {
+    case '+':
+      w.Add(SumLine(false, a, b, head));
+      break;
+    case '-':
+      w.Add(SumLine(true, a, b, head));
+      break;
+    case '*':
+      w.Add(ProductLine(a, b, head));
+      break;
+    default:
+      w.Add(QuotientLine(a, b, head));
+      break;
+  }
+  return w;
+}
+
+Working FractionPairWorking(std::string_view f1, std::string_view f2) {
+  Working w;
+  Rational a, b;
+  if (!RatFromText(f1, a) || !RatFromText(f2, b)) {
+    w.Add(std::string(f1) + ", " + std::string(f2) + ": not two fractions");
+    return w;
+  }
+  for (char op : {'+', '-', '*', '/'}) {
+    const Working one = FractionOperationWorking(op, a, b);
+    for (const std::string& line : one.Lines()) w.Add(line);
+  }
+  return w;
+}
+
+}  // namespace tessaro
