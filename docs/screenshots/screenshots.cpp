@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPalette>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <QtTest/QTest>
@@ -170,6 +171,10 @@ void Quiet(QtMsgType type, const QMessageLogContext& context, const QString& mes
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   qInstallMessageHandler(Quiet);
+  // The pictures show a fresh start, whatever the user running this asked to be remembered.
+  QTemporaryDir config;
+  qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
   QApplication app(argc, argv);
   QApplication::setWindowIcon(tessaro::AppIcon());
   const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));

@@ -106,6 +106,9 @@ TFMI::TFMI(QWidget* parent) : QMainWindow(parent) {
   QAction* OpEdTools = MenuItem("OpEdTools", QStringLiteral("Edit tools"), OpTools);
   MenuItem("Ops", QStringLiteral("-"), OpTools)->setSeparator(true);
 
+  QMenu* MnuSettings = Menu(MnuMI, "MnuSettings", QStringLiteral("Settings"));
+  QAction* OpPrefs = MenuItem("OpPrefs", QStringLiteral("Preferences..."), MnuSettings);
+
   QAction* About1 = MenuItem("About1", QStringLiteral("About..."), MnuMI);
   QMenu* MnuHelp = Menu(MnuMI, "MnuHelp", QStringLiteral("Help"));
   QAction* OpGuide = MenuItem("OpGuide", QStringLiteral("Guide"), MnuHelp);
@@ -130,6 +133,7 @@ TFMI::TFMI(QWidget* parent) : QMainWindow(parent) {
   connect(About1, &QAction::triggered, this, Guarded([this] { About1Click(); }));
   connect(OpGuide, &QAction::triggered, this, Guarded([this] { OpGuideClick(); }));
   connect(OpHelpAbout, &QAction::triggered, this, Guarded([this] { About1Click(); }));
+  connect(OpPrefs, &QAction::triggered, this, Guarded([this] { OpPrefsClick(); }));
 
   SetDesignedSize(this, {298, 263});
 }
@@ -226,11 +230,14 @@ void TFMI::OpGuideClick() {
   if (links_.Help) links_.Help->ShowFor(objectName());
 }
 
+void TFMI::OpPrefsClick() { ShowInFront(links_.Prefs); }
+
 void TFMI::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (!shown_) {
     shown_ = true;
-    CentreOnScreen(this);
+    // A place remembered from the last run stays; otherwise the window starts centred.
+    if (!testAttribute(Qt::WA_Moved)) CentreOnScreen(this);
     FormShow();
   }
 }
@@ -249,6 +256,7 @@ void TFMI::closeEvent(QCloseEvent* event) {
     return;
   }
   event->accept();
+  if (links_.Ending) RunGuarded(links_.Ending);
   QCoreApplication::exit(0);
 }
 

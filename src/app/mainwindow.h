@@ -25,6 +25,8 @@ struct MainWindowLinks {
   TFSheet* Sheet = nullptr;             // the Worksheet menu's window
   // Asked before the program ends: false keeps it running (unsaved work the user kept).
   std::function<bool()> MayQuit;
+  QWidget* Prefs = nullptr;             // the Settings menu's Preferences window
+  std::function<void()> Ending;         // told when the program ends, before its windows go
 };
 
 // The main window "Maths of rational numbers": opens the themes, the tools and the About box.
@@ -43,6 +45,7 @@ class TFMI : public QMainWindow {
   void OpEdToolsClick();
   void About1Click();
   void OpGuideClick();
+  void OpPrefsClick();
 
  protected:
   void showEvent(QShowEvent* event) override;

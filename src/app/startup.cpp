@@ -2,10 +2,12 @@
 
 #include "app/aboutbox.h"
 #include "app/mainwindow.h"
+#include "app/sessionkeeper.h"
 #include "graphwindow/graphwindow.h"
 #include "helpwindow/helpwindow.h"
 #include "workingwindow/workingwindow.h"
 #include "problemwindow/fileexistsdialog.h"
+#include "prefswindow/prefswindow.h"
 #include "problemwindow/problemwindow.h"
 #include "sheetwindow/sheetwindow.h"
 #include "themes/fractionswindow.h"
@@ -70,11 +72,12 @@ class Program : public QObject {
     });
 
     MainWindowLinks links;
-    links.NewIntegers = [this, show, working] {
+    newIntegers_ = [this, show, working] {
       auto* window = new TFAritm(show, integers_, working);
       Adopt(window);
       return window;
     };
+    links.NewIntegers = newIntegers_;
     links.Fractions = fractions_;
     links.Polynomials = polynomials_;
     links.About = about_;
@@ -82,11 +85,30 @@ class Program : public QObject {
     links.Adopt = [this](QWidget* window) { Adopt(window); };
     links.Sheet = sheet_;
     links.MayQuit = [this] { return problem_->ConfirmClose() && sheet_->ConfirmClose(); };
+    prefs_ = new TFPrefs();
+    links.Prefs = prefs_;
+    links.Ending = [this] { session_->Save(); };
     main_->SetLinks(links);
+    session_ = std::make_unique<SessionKeeper>(SessionWindows{
+        main_, fractions_, polynomials_, integers_,
+        // The windows whose contents are not kept come back in their places but closed.
+        {{main_, false}, {problem_, false}, {fractions_, true}, {polynomials_, true},
+         {help_, true}, {graph_, false}, {work_, false}, {prefs_, true}},
+        newIntegers_,
+        [this] {
+          std::vector<TFAritm*> windows;
+          for (const QPointer<QWidget>& w : adopted_)
+            if (auto* integers = qobject_cast<TFAritm*>(w.data())) windows.push_back(integers);
+          return windows;
+        }});
+    // The worksheet open at the end of the last run comes back in the Worksheet window.
+    session_->UseWorksheet({[this] { return sheet_->IsOpen() ? sheet_->FileName() : QString(); },
+                            [this](const QString& path) { return sheet_->OpenFile(path); }});
   }
 
   ~Program() override {
     for (auto it = adopted_.rbegin(); it != adopted_.rend(); ++it) delete it->data();
+    delete prefs_;
     delete sheet_;
     delete work_;
     delete graph_;
@@ -100,6 +122,7 @@ class Program : public QObject {
   }
 
   QWidget* Main() const { return main_; }
+  SessionKeeper& Session() const { return *session_; }
 
  private:
   void Adopt(QWidget* window) { adopted_.emplace_back(window); }
@@ -115,6 +138,9 @@ class Program : public QObject {
   TFGraph* graph_ = nullptr;
   TFWork* work_ = nullptr;
   QString workingPanel_;
+  TFPrefs* prefs_ = nullptr;
+  std::function<TFAritm*()> newIntegers_;
+  std::unique_ptr<SessionKeeper> session_;
   // The list every Integers window of the run shows.
   std::shared_ptr<IntegersRun> integers_ = NewIntegersRun();
   // Windows made later, kept for the run: closing one only hides it.
@@ -142,5 +168,5 @@ void StartUp() {
   tessaro::ShutDown();
   tessaro::UseKeyboardStyle();
   tessaro::UseLanguage(tessaro::DesktopLanguage(QProcessEnvironment::systemEnvironment()));
-  new tessaro::Program();
+  (new tessaro::Program())->Session().Restore();
 }

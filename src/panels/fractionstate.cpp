@@ -30,6 +30,29 @@ void FractionState::Select(std::optional<std::size_t> i) {
     list_.ClearSelection();
 }
 
+ListSession FractionState::Session() const {
+  ListSession session;
+  // The pair as stored, not its text: 0/5 shows as 0 but is another item than 0/1.
+  for (const Rational& r : list_.Items())
+    session.items.push_back(std::to_string(r.Num) + "/" + std::to_string(r.Den));
+  session.current = list_.Current();
+  if (session.current) session.selected = {*session.current};
+  return session;
+}
+
+void FractionState::Restore(const ListSession& session) {
+  list_.Clear();
+  const RowMap rows = RowMap::Enter(session.items, [this](const std::string& text) {
+    const FractionItemTexts pair = SplitFraction(text);
+    try {
+      return Enter(pair.numerator, pair.denominator, false).Outcome == FractionEntry::Added;
+    } catch (const ConversionError&) {
+      return false;
+    }
+  });
+  Select(rows(session.current));
+}
+
 BinaryResults FractionState::Binary(std::string_view f1, std::string_view f2) {
   BinaryResults results = BinaryOperations(f1, f2);
   if (results.Outcome == BinaryOutcome::Done)

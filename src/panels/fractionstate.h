@@ -6,6 +6,7 @@
 // problems from it, so a problem always repeats operands and results that belong together.
 
 #include "panels/fractionpanel.h"
+#include "panels/session.h"
 
 #include <array>
 #include <cstddef>
@@ -58,6 +59,13 @@ class FractionState {
   // The value of the expression over the list, kept as the last combined operation; none
   // when it cannot be evaluated, and the last one stays. May throw ConversionError.
   std::optional<std::string> Combined(std::string_view expression);
+
+  // The list and its selected item to remember, and taken back: each item is entered as a
+  // typed numerator and denominator are, so one the window refuses (not a pair of integers,
+  // a denominator 0, a repeat, one past the capacity) is dropped, and the selection follows
+  // the item it picked. The results shown are not remembered.
+  ListSession Session() const;
+  void Restore(const ListSession& session);
 
   const std::optional<FractionPairShown>& LastPair() const { return lastPair_; }
   const std::optional<FractionCombinedShown>& LastCombined() const { return lastCombined_; }

@@ -67,6 +67,19 @@ void IntegerShared::Pick(const std::vector<std::size_t>& selected,
   ShowSelection();
 }
 
+ListSession IntegerShared::Session() const {
+  return {DecimalRows(list_.Items()), list_.SelectedIndices(), list_.Current()};
+}
+
+void IntegerShared::Restore(const ListSession& session) {
+  Clear();
+  const RowMap rows = RowMap::Enter(session.items, [this](const std::string& text) {
+    const std::optional<std::int32_t> v = RememberedInteger(text);
+    return v && Add(*v) == ListAdd::Added;
+  });
+  Pick(rows(session.selected), rows(session.current));
+}
+
 void IntegerShared::ShowSelection() {
   hcd_.clear();
   lcm_.clear();

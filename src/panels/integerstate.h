@@ -11,6 +11,7 @@
 
 #include "panels/integerpanel.h"
 #include "panels/letteredlist.h"
+#include "panels/session.h"
 
 #include <array>
 #include <cstddef>
@@ -106,6 +107,12 @@ class IntegerShared {
   // The user picked: these items are selected and `current` is the focused one. The hcd
   // and LCM follow the selection.
   void Pick(const std::vector<std::size_t>& selected, std::optional<std::size_t> current);
+
+  // The list and its selection to remember, and taken back: the list is refilled as if the
+  // items were typed, so a text that is no 32-bit integer, a repeat or an item beyond the
+  // capacity is dropped, and the selection keeps the items that joined.
+  ListSession Session() const;
+  void Restore(const ListSession& session);
 
  private:
   friend class IntegerWindowState;

@@ -162,6 +162,29 @@ void PolynomialState::EditExpression() {
   changes_.combined = true;
 }
 
+PolynomialSession PolynomialState::Session() const {
+  PolynomialSession session;
+  for (std::size_t i = 0; i < list_.Size(); ++i) session.items.push_back(ItemText(i));
+  session.operands = {operands_[0].item, operands_[1].item};
+  return session;
+}
+
+void PolynomialState::Restore(const PolynomialSession& session) {
+  Clear();
+  const RowMap rows = RowMap::Enter(session.items, [this](const std::string& text) {
+    Polynomial p{};
+    try {
+      if (!PolFromText(text, p)) return false;
+    } catch (const ConversionError&) {
+      return false;
+    }
+    return Add(p) == ListAdd::Added;
+  });
+  // Adding chose the first items, as typing them does; a remembered choice replaces that.
+  for (int k = 0; k < 2; ++k)
+    if (const std::optional<std::size_t> item = rows(session.operands[k])) Choose(k, *item);
+}
+
 PolChanges PolynomialState::TakeChanges() { return std::exchange(changes_, PolChanges{}); }
 
 }  // namespace tessaro

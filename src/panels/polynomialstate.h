@@ -7,6 +7,7 @@
 
 #include "panels/letteredlist.h"
 #include "panels/polynomialpanel.h"
+#include "panels/session.h"
 #include "polynomials/polynomial.h"
 
 #include <cstddef>
@@ -111,6 +112,12 @@ class PolynomialState {
   const PolCombinedText& CombinedShown() const { return combined_; }
   bool CombinedOk() const { return combinedOk_; }  // the last evaluation succeeded
   const std::optional<PolCombined>& LastCombined() const { return lastCombined_; }
+
+  // The list and the operands' items to remember, and taken back: each item is read as a
+  // typed polynomial is, so a text that is none, or one past the capacity, is dropped, and
+  // an operand whose item went chooses nothing of its own. The panels' results stay.
+  PolynomialSession Session() const;
+  void Restore(const PolynomialSession& session);
 
   // What changed since the last call.
   PolChanges TakeChanges();

@@ -377,6 +377,14 @@ void TFFracc::LlistaFrs() {
   state_.Select(std::nullopt);
 }
 
+void TFFracc::Restore(const ListSession& session) {
+  state_.Restore(session);
+  const std::optional<std::size_t> selected = state_.Selected();
+  LlistaFrs();
+  // Picked as a click picks it: the list's handler selects the item in the model again.
+  if (selected) LF->setCurrentRow(static_cast<int>(*selected));
+}
+
 void TFFracc::BrrFr(std::size_t i) {
   if (state_.Erase(i)) LlistaFrs();
 }

@@ -40,6 +40,11 @@ class TFFracc : public QMainWindow {
   // The last problem built by a problem command.
   const TPrbl& Prbl() const { return Prbl_; }
 
+  // The list and its selected item, to remember between runs, and taken back as the
+  // window's own commands show them (see FractionState::Restore).
+  ListSession Session() const { return state_.Session(); }
+  void Restore(const ListSession& session);
+
  protected:
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;

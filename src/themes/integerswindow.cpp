@@ -48,6 +48,13 @@ struct IntegersRun {
 
 std::shared_ptr<IntegersRun> NewIntegersRun() { return std::make_shared<IntegersRun>(); }
 
+ListSession IntegersSession(const IntegersRun& run) { return run.shared.Session(); }
+
+void RestoreIntegers(IntegersRun& run, const ListSession& session) {
+  run.shared.Restore(session);
+  for (TFAritm* w : run.windows) w->Show();
+}
+
 namespace {
 
 QLineEdit* Field(const char* name, int minWidth) {
@@ -349,6 +356,14 @@ TFAritm::TFAritm(ShowProblem showProblem, std::shared_ptr<IntegersRun> run,
 TFAritm::~TFAritm() {
   std::vector<TFAritm*>& windows = run_->windows;
   windows.erase(std::remove(windows.begin(), windows.end(), this), windows.end());
+}
+
+IntegerDecimals TFAritm::Decimals() const { return {Chosen(Idpq), Chosen(Idp)}; }
+
+void TFAritm::UseDecimals(IntegerDecimals decimals) {
+  decimals = FitDecimals(decimals);
+  Idpq->setCurrentText(QString::number(decimals.pair));
+  Idp->setCurrentText(QString::number(decimals.combined));
 }
 
 QGroupBox* TFAritm::BuildPN() {

@@ -31,6 +31,11 @@ struct IntegersRun;
 // it to each window it opens.
 std::shared_ptr<IntegersRun> NewIntegersRun();
 
+// The run's list and its selection, to remember between runs, and taken back into every
+// Integers window (see IntegerShared::Restore).
+ListSession IntegersSession(const IntegersRun& run);
+void RestoreIntegers(IntegersRun& run, const ListSession& session);
+
 // The Integers theme window: one integer N, two integers n1 and n2, a lettered list
 // with the hcd and LCM of a selection, and a combined operation over the list. Every
 // Integers command makes a new one; all of them show one list.
@@ -42,12 +47,19 @@ class TFAritm : public QMainWindow {
           ShowWorking showWorking = {}, QWidget* parent = nullptr);
   ~TFAritm() override;
 
+  // The decimals this window's drop-down lists show, to remember between runs, and taken
+  // back; a number outside 1 to 9 gives the default.
+  IntegerDecimals Decimals() const;
+  void UseDecimals(IntegerDecimals decimals);
+
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  friend void RestoreIntegers(IntegersRun& run, const ListSession& session);
+
   QGroupBox* BuildPN();
   QGroupBox* BuildPOps();
   QGroupBox* BuildPL();

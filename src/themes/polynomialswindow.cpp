@@ -663,6 +663,10 @@ void TFP::BtBrrClick() {
 
 void TFP::BtClearClick() { state_.Clear(); }
 
+void TFP::Restore(const PolynomialSession& session) {
+  Handle([&] { state_.Restore(session); });
+}
+
 // ---- Unary panel
 
 void TFP::IdPolKeyDown() {

@@ -39,6 +39,11 @@ class TFP : public QMainWindow {
   explicit TFP(ShowProblem showProblem, ShowGraph showGraph = {}, ShowWorking showWorking = {},
                QWidget* parent = nullptr);
 
+  // The list and the operands' items, to remember between runs, and taken back as the
+  // window's own commands show them (see PolynomialState::Restore).
+  PolynomialSession Session() const { return state_.Session(); }
+  void Restore(const PolynomialSession& session);
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 

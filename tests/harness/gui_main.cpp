@@ -1,6 +1,8 @@
 #include "harness/harness.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -21,6 +23,11 @@ int main(int argc, char** argv) {
   // the language tests set their own.
   qputenv("LC_ALL", "C.UTF-8");
   qunsetenv("LANGUAGE");
+  // Nor do they read or change the settings of the user running them: a configuration folder
+  // of their own.
+  QTemporaryDir config;
+  qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   tessaro::test::InstallModals();
