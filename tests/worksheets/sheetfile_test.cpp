@@ -203,9 +203,9 @@ Worksheet EverythingSheet() {
   sheet.seed = 18446744073709551615u;
   sheet.page = PageSize::Letter;
   sheet.problems = {
-      {FractionPairParams{"1/2", "3/4"}, *MakeProblem(FractionPairParams{"1/2", "3/4"}).texts, true},
-      {IntegerListParams{{4, 6}}, {"edited\r\nquestion", "edited answer"}, false},
-      {TextParams{}, {"Name a prime.", "7"}, false},
+      {FractionPairParams{"1/2", "3/4"}, *MakeProblem(FractionPairParams{"1/2", "3/4"}).texts, true, {}},
+      {IntegerListParams{{4, 6}}, {"edited\r\nquestion", "edited answer"}, false, {}},
+      {TextParams{}, {"Name a prime.", "7"}, false, {}},
   };
   sheet.versions = {{"A", {sheet.problems[2]}}, {"B", {sheet.problems[0], sheet.problems[1]}}};
   return sheet;
