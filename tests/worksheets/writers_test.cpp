@@ -79,6 +79,10 @@ TEST(PlainText, EachVersionInTurnWithItsCodeInItsHeadings) {
   EXPECT_FALSE(PrintoutOf(sheet, {std::nullopt, "C"}));
   EXPECT_FALSE(PrintoutOf(SmallSheet(KeyPlacement::None), {std::nullopt, "A"}))
       << "a sheet without versions has no version A";
+
+  sheet.title.clear();
+  EXPECT_EQ(Plain(sheet, {std::nullopt, "A"}).rfind("Version A\r\n\r\n1. q1\r\n", 0), 0u)
+      << "an untitled sheet's heading is the version alone, not \" - Version A\"";
 }
 
 TEST(Gift, EssayQuestionsWithTheAnswerAsFeedbackAndEscapes) {
