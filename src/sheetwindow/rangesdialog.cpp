@@ -58,7 +58,7 @@ TDlgRanges::TDlgRanges(const ProblemParams& params, const Ranges& ranges, int nu
     if (e.type == RangeType::Flag) {
       row.flag = new QCheckBox(caption, this);
       row.flag->setObjectName(FromStd("CbRange" + name));
-      form->addWidget(row.flag, line, 0, 1, 4);
+      form->addWidget(row.flag, line, 0, 1, 4, Qt::AlignLeft);
     } else {
       form->addWidget(Label(caption, this), line, 0);
       row.lo = NumberEdit("IdRange" + name + (e.type == RangeType::Pair ? "Lo" : ""), this);

@@ -164,7 +164,7 @@ TFSheet::TFSheet(QWidget* parent) : QWidget(parent) {
   left->addWidget(IdQuestion, 1);
   left->addWidget(Label(QStringLiteral("Answer"), this));
   left->addWidget(IdAnswer, 1);
-  left->addWidget(CbProblemWorking);
+  left->addWidget(CbProblemWorking, 0, Qt::AlignLeft);
   left->addLayout(versions);
   left->addLayout(options);
 
