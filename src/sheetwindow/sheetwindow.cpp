@@ -117,16 +117,17 @@ TFSheet::TFSheet(QWidget* parent) : QWidget(parent) {
                      this);
   BtRanges = Button("BtRanges", QStringLiteral("Ranges\u2026"),
                     QStringLiteral("The ranges the problem's new numbers are drawn within"), this);
+  // Made in the order Tab goes through them: as they stand, top to bottom.
+  IdQuestion = TextArea("IdQuestion", this);
+  IdAnswer = TextArea("IdAnswer", this);
+  CbProblemWorking = Named(new QCheckBox(QStringLiteral("With working"), this), "CbProblemWorking");
+  CbProblemWorking->setToolTip(QStringLiteral("The key shows the working of the answer under it"));
   BtVersions = Button("BtVersions", QStringLiteral("Make versions\u2026"),
                       QStringLiteral("Versions A, B, ... of the whole sheet, each with its own numbers and key"),
                       this);
   BtNoVersions = Button("BtNoVersions", QStringLiteral("Remove versions"),
                         QStringLiteral("Print the problems as they are, without versions"), this);
   LVersions = Label({}, this, "LVersions");
-  IdQuestion = TextArea("IdQuestion", this);
-  IdAnswer = TextArea("IdAnswer", this);
-  CbProblemWorking = Named(new QCheckBox(QStringLiteral("With working"), this), "CbProblemWorking");
-  CbProblemWorking->setToolTip(QStringLiteral("The key shows the working of the answer under it"));
   CbColumns = Named(new QComboBox(this), "CbColumns");
   CbColumns->addItems({QStringLiteral("1"), QStringLiteral("2")});
   CbKey = Named(new QComboBox(this), "CbKey");
