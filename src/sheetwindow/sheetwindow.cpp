@@ -298,7 +298,8 @@ void TFSheet::WriteProblemList() {
   LProblems->clear();
   int number = 0;
   for (const SheetProblem& p : sheet_.problems) LProblems->addItem(RowText(++number, p));
-  LProblems->setCurrentRow(selected_);
+  // The current row need not be selected (a Ctrl+click leaves it so): the selection is chosen_.
+  LProblems->setCurrentRow(selected_, QItemSelectionModel::NoUpdate);
   for (int row : chosen_)
     if (QListWidgetItem* item = LProblems->item(row)) item->setSelected(true);
   writing_ = false;
@@ -333,7 +334,7 @@ void TFSheet::WriteCommands() {
   LVersions->setText(sheet_.versions.empty()
                          ? QString()
                          : QStringLiteral("Versions ") + FromStd(VersionSpan(sheet_.versions)) +
-                               QStringLiteral(", each printed with its own key"));
+                               QStringLiteral(" print in place of the problems, each with its own key"));
 }
 
 void TFSheet::UserChose() {

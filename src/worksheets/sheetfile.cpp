@@ -5,7 +5,6 @@
 
 #include <nlohmann/json.hpp>
 
-#include <cstdlib>
 #include <limits>
 #include <set>
 #include <type_traits>
@@ -211,10 +210,11 @@ void ParamFields(V& v, P& p) {
 template <class Fault>
 void ReadRange(const Json& v, std::optional<std::int32_t>& out, const std::string& key, Fault fault) {
   // A number beyond the bounds is refused here rather than cut to 32 bits.
-  if (!v.is_number_integer() ||
-      (v.is_number_unsigned() ? v.get<std::uint64_t>() > std::uint64_t{RangeBound}
-                              : std::llabs(v.get<std::int64_t>()) > RangeBound))
-    fault(key + " " + std::string(NotARangeNumber));
+  const bool fits = v.is_number_unsigned()
+                        ? v.get<std::uint64_t>() <= std::uint64_t{RangeBound}
+                        : v.is_number_integer() && v.get<std::int64_t>() >= -RangeBound &&
+                              v.get<std::int64_t>() <= RangeBound;
+  if (!fits) fault(key + " " + std::string(NotARangeNumber));
   out = static_cast<std::int32_t>(v.get<std::int64_t>());
 }
 template <class Fault>

@@ -173,7 +173,7 @@ TEST_F(SheetRenewTest, MakeVersionsStoresLetteredVersionsAndAsksBeforeReplacingT
   EXPECT_EQ(sheet.versions[2].code, "C");
   EXPECT_EQ(sheet.seed, NextSeed(0));
   EXPECT_EQ(sheet.versions, WithVersions(sheet, 3, sheet.seed).sheet->versions);
-  EXPECT_EQ(TextOf(SheetWin(), "LVersions"), "Versions A to C, each printed with its own key");
+  EXPECT_EQ(TextOf(SheetWin(), "LVersions"), "Versions A to C print in place of the problems, each with its own key");
   const std::vector<SheetVersion> first = sheet.versions;
 
   ExpectMessage("Replace versions A to C with new ones?", AppTitle, QMessageBox::No);
