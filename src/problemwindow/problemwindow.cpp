@@ -1,9 +1,11 @@
 #include "problemwindow/problemwindow.h"
 
+#include "problems/workingtext.h"
+#include "problemwindow/fileexistsdialog.h"
 #include "ui/ui.h"
 #include "ui/widgets.h"
-#include "problemwindow/fileexistsdialog.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -67,11 +69,14 @@ TFPrbl::TFPrbl(QWidget* parent) : QWidget(parent) {
   BtGrd->setAutoRaise(true);
   BtAddSheet = Button("BtAddSheet", QStringLiteral("Add to worksheet"),
                       QStringLiteral("Add the problem to the worksheet"), this);
+  CbWorking = Named(new QCheckBox(QStringLiteral("With working"), this), "CbWorking");
+  CbWorking->setToolTip(QStringLiteral("End the answer with the working of each result"));
 
   // The two areas share the window's growth: each takes the whole width and half the height.
   auto* top = new QHBoxLayout;
   top->addWidget(EtEn, 0, Qt::AlignBottom);
   top->addStretch(1);
+  top->addWidget(CbWorking);
   top->addWidget(BtAddSheet);
   top->addWidget(BtGrd);
   auto* layout = new QVBoxLayout(this);
@@ -82,6 +87,8 @@ TFPrbl::TFPrbl(QWidget* parent) : QWidget(parent) {
 
   connect(BtGrd, &QToolButton::clicked, this, Guarded([this] { BtGrdClick(); }));
   connect(BtAddSheet, &QPushButton::clicked, this, Guarded([this] { BtAddSheetClick(); }));
+  connect(CbWorking, &QCheckBox::toggled, this,
+          [this](bool on) { RunGuarded([this, on] { CbWorkingClick(on); }); });
   connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
           Guarded([this] { BtGrdClick(); }));
 
@@ -100,8 +107,22 @@ void TFPrbl::MostraPrbl(const QString& question, const QString& answer) {
 }
 
 void TFPrbl::Show(const ShownProblem& problem) {
-  MostraPrbl(FromStd(problem.texts.Enun), FromStd(problem.texts.Resp));
   shown_ = problem;
+  Display();
+}
+
+void TFPrbl::Display() {
+  const ShownProblem problem = shown_;
+  const std::string answer = withWorking_ ? AnswerWithWorking(problem.texts.Resp, problem.parts)
+                                          : problem.texts.Resp;
+  MostraPrbl(FromStd(problem.texts.Enun), FromStd(answer));
+  shown_ = problem;
+}
+
+void TFPrbl::CbWorkingClick(bool on) {
+  withWorking_ = on;
+  // An edit stays as the user left it; the choice then holds for the next problem.
+  if (!HasUnsavedEdit() && !shown_.parts.empty()) Display();
 }
 
 TPrbl TFPrbl::AreaTexts() const {
@@ -113,7 +134,13 @@ bool TFPrbl::HasUnsavedEdit() const { return AreaTexts() != kept_; }
 void TFPrbl::BtAddSheetClick() {
   if (!addToSheet_) return;
   const TPrbl now = AreaTexts();
-  addToSheet_(ProblemsFromShown(shown_, now));
+  // Unedited, the problem goes as the theme made it, the sheet's key adding the working
+  // when it was asked for; an edit goes as it stands, any working lines in it included.
+  const bool edited = now != kept_;
+  std::vector<SheetProblem> problems = ProblemsFromShown(shown_, edited ? now : shown_.texts);
+  if (!edited)
+    for (SheetProblem& p : problems) p.working = withWorking_;
+  addToSheet_(problems);
   // The edit lives on in the sheet, which asks about itself before it is lost.
   kept_ = now;
 }

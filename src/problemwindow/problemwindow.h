@@ -9,6 +9,7 @@
 #include <functional>
 #include <vector>
 
+class QCheckBox;
 class QFileDialog;
 class QLabel;
 class QPlainTextEdit;
@@ -42,6 +43,9 @@ class TFPrbl : public QWidget {
   void BtGrdClick();
   // Add to worksheet: the problem as it stands, edits included.
   void BtAddSheetClick();
+  // With working: the answers of the problems shown from now on end with their working;
+  // the answer on display follows unless the user edited it.
+  void CbWorkingClick(bool on);
 
   // True when the areas hold texts the user edited and neither saved nor added to a sheet.
   bool HasUnsavedEdit() const;
@@ -56,6 +60,8 @@ class TFPrbl : public QWidget {
   QFileDialog* SaveDialog();
   bool SaveFlow();
   TPrbl AreaTexts() const;
+  // Shows shown_, its answer with its working when asked for.
+  void Display();
 
   QLabel* EtEn = nullptr;
   QPlainTextEdit* IdE = nullptr;
@@ -63,11 +69,13 @@ class TFPrbl : public QWidget {
   QPlainTextEdit* IdR = nullptr;
   QToolButton* BtGrd = nullptr;
   QPushButton* BtAddSheet = nullptr;
+  QCheckBox* CbWorking = nullptr;
   QFileDialog* DlgGrd = nullptr;
   QString lastFile_;
   TFOps* fileExists_ = nullptr;
   AddToSheet addToSheet_;
   ShownProblem shown_;
+  bool withWorking_ = false;  // the choice of CbWorking, kept for the run
   TPrbl kept_;  // the texts last shown, saved or added, CR LF: what an edit differs from
 };
 

@@ -1,6 +1,7 @@
 #include "worksheets/printout.h"
 
 #include "problems/problemfile.h"
+#include "problems/workingtext.h"
 
 #include <algorithm>
 
@@ -29,8 +30,9 @@ PrintedCopy CopyOf(const Worksheet& sheet, const std::vector<SheetProblem>& prob
 }  // namespace
 
 std::vector<std::string> KeyLines(const SheetProblem& problem) {
-  // The working of the answer goes under it here when problem.working is set.
-  return TextLines(problem.texts.Resp);
+  if (!problem.working) return TextLines(problem.texts.Resp);
+  // The answer, then "Working:" and the steps of each result, as the Problem window shows them.
+  return TextLines(AnswerWithWorking(problem.texts.Resp, {{problem.params, problem.texts}}));
 }
 
 int RoomLines(const SheetProblem& problem) {

@@ -66,7 +66,7 @@ TEST_F(KeyboardTest, TabFollowsTheDesignedOrderInEveryWindow) {
         "BtUp", "BtDwn"}},
       {AboutWin(), {"BtOk", "EdMail", "EdW"}},
       {FileExistsWin(), {"BtEsc", "BtMtx", "BtAdd"}},
-      {ProblemWin(), {"IdE", "IdR", "BtGrd", "BtAddSheet"}},
+      {ProblemWin(), {"IdE", "IdR", "BtGrd", "BtAddSheet", "CbWorking"}},
       {SheetWin(),
        {"IdTitle", "IdInstr", "LProblems", "BtUp", "BtDown", "BtRemove", "BtNewNums", "BtRanges",
         "IdQuestion", "IdAnswer", "CbProblemWorking", "BtVersions", "BtNoVersions", "CbColumns",

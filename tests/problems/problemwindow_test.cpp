@@ -217,3 +217,43 @@ TEST_F(ProblemWindowTest, FileExistsWindowOffersCancelFirst) {
 
 }  // namespace
 }  // namespace tessaro::test
+
+namespace tessaro::test {
+namespace {
+
+// With working ends the answer with the working of each section, for this problem and the
+// next; an answer the user edited stays as it is; the sheet gets the choice.
+TEST(ProblemWindowWorking, WithWorkingEndsTheAnswerWithTheStepsAndTheSheetKeepsTheChoice) {
+  TFPrbl window;
+  std::vector<SheetProblem> added;
+  window.UseWorksheet([&added](const std::vector<SheetProblem>& p) { added = p; });
+  const ProblemParams params = FractionPairParams{"1/6", "1/10"};
+  const TPrbl texts = *MakeProblem(params).texts;
+  window.Show({texts, {{params, texts}}});
+  auto* answer = Find(&window, "IdR");
+  EXPECT_EQ(Text(answer), FromStd(texts.Resp));
+
+  Click(Find(&window, "CbWorking"));
+  EXPECT_TRUE(Text(answer).contains("\nWorking:\n1/6 + 1/10 = 5/30 + 3/30 = 8/30 = 4/15"))
+      << Text(answer).toStdString();
+  Click(Find(&window, "BtAddSheet"));
+  ASSERT_EQ(added.size(), 1u);
+  EXPECT_TRUE(added[0].working);
+  EXPECT_EQ(added[0].texts.Resp, texts.Resp) << "the sheet's key adds the working itself";
+
+  const ProblemParams next = FractionPairParams{"1/2", "1/3"};
+  const TPrbl nextTexts = *MakeProblem(next).texts;
+  window.Show({nextTexts, {{next, nextTexts}}});
+  EXPECT_TRUE(Text(answer).contains("Working:")) << "the choice holds for the next problem";
+
+  SetText(answer, "my own answer");
+  Click(Find(&window, "CbWorking"));
+  EXPECT_EQ(Text(answer), "my own answer") << "an edit is never replaced";
+  Click(Find(&window, "BtAddSheet"));
+  ASSERT_EQ(added.size(), 1u);
+  EXPECT_FALSE(added[0].working);
+  EXPECT_EQ(added[0].texts.Resp, "my own answer");
+}
+
+}  // namespace
+}  // namespace tessaro::test

@@ -40,6 +40,28 @@ TEST(PlainText, SeparateKeyAfterTheQuestions) {
             "2. a\xC2\xB7" "b= 14\r\n   ok\r\n\r\n");
 }
 
+// A problem marked "working" shows the steps of its answer under it in the key; a text
+// problem has none to show.
+TEST(PlainText, TheKeyShowsTheWorkingOfTheProblemsThatAskForIt) {
+  Worksheet sheet;
+  sheet.title = "Fractions";
+  sheet.key = KeyPlacement::Separate;
+  const MadeProblem made = MakeProblem(FractionPairParams{"1/6", "1/10"});
+  ASSERT_TRUE(made.texts);
+  sheet.problems = {{FractionPairParams{"1/6", "1/10"}, *made.texts, true},
+                    {TextParams{}, {"Is 97 prime?", "Yes"}, true}};
+  const std::string text = Plain(sheet);
+  const std::string key = text.substr(text.find("Answer key"));
+  EXPECT_NE(key.find("1. f1 + f2 = 4/15, f1 - f2 = 1/15, f1 \xC2\xB7 f2 = 1/60, f1 / f2 = 5/3\r\n"
+                     "   Working:\r\n"
+                     "   1/6 + 1/10 = 5/30 + 3/30 = 8/30 = 4/15\r\n"),
+            std::string::npos)
+      << key;
+  EXPECT_NE(key.find("2. Yes\r\n\r\n"), std::string::npos) << "no working for a typed problem";
+  sheet.problems[0].working = false;
+  EXPECT_EQ(Plain(sheet).find("Working:"), std::string::npos);
+}
+
 TEST(PlainText, EmbeddedKeyUnderEachQuestion) {
   EXPECT_EQ(Plain(SmallSheet(KeyPlacement::Embedded)),
             "Week 3\r\nLowest terms.\r\nNo calculators.\r\n\r\n"
