@@ -1,10 +1,14 @@
 // New numbers for a sheet of 100 problems of every kind, and 26 versions of it, with the
-// windows' own ranges and a few constraints a teacher would set. Each iteration takes
-// another seed, so the redraws are those of ordinary sheets rather than of one lucky seed.
+// windows' own ranges and a few constraints a teacher would set: as lists of params, and
+// through the sheet document as the window and the headless commands do it (the sheet
+// renewed, then its file's text made). Each iteration takes another seed, so the redraws
+// are those of ordinary sheets rather than of one lucky seed.
 
 #include <benchmark/benchmark.h>
 
 #include "renewal/renew.h"
+#include "worksheets/renewsheet.h"
+#include "worksheets/sheetfile.h"
 
 #include <cstdint>
 #include <string>
@@ -60,6 +64,41 @@ void BM_TwentySixVersions(benchmark::State& state) {
   state.SetLabel("26 versions of 100 problems");
 }
 BENCHMARK(BM_TwentySixVersions)->Unit(benchmark::kMillisecond);
+
+// The same 100 problems as a sheet, each with its texts and ranges.
+Worksheet HundredProblemSheet() {
+  Worksheet sheet;
+  sheet.title = "Benchmark";
+  for (const RenewalInput& p : HundredProblems()) {
+    const MadeProblem made = MakeProblem(p.params);
+    sheet.problems.push_back({p.params, made.texts ? *made.texts : TPrbl{"Name a prime.", "7"}, false, p.ranges});
+  }
+  return sheet;
+}
+
+void BM_SheetNewNumbers(benchmark::State& state) {
+  const Worksheet sheet = HundredProblemSheet();
+  std::uint64_t seed = 0;
+  for (auto _ : state) {
+    const SheetDraw drawn = WithNewNumbers(sheet, ++seed);
+    if (!drawn.sheet) state.SkipWithError(drawn.refusal.c_str());
+    benchmark::DoNotOptimize(SheetJson(*drawn.sheet));
+  }
+  state.SetLabel("a sheet of 100 problems renewed, its file written");
+}
+BENCHMARK(BM_SheetNewNumbers)->Unit(benchmark::kMillisecond);
+
+void BM_SheetTwentySixVersions(benchmark::State& state) {
+  const Worksheet sheet = HundredProblemSheet();
+  std::uint64_t seed = 0;
+  for (auto _ : state) {
+    const SheetDraw drawn = WithVersions(sheet, MaxVersions, ++seed);
+    if (!drawn.sheet) state.SkipWithError(drawn.refusal.c_str());
+    benchmark::DoNotOptimize(SheetJson(*drawn.sheet));
+  }
+  state.SetLabel("26 versions of a sheet of 100 problems, its file written");
+}
+BENCHMARK(BM_SheetTwentySixVersions)->Unit(benchmark::kMillisecond);
 
 // Problems whose ranges refuse all 1,000 draws before they are left as they were.
 std::vector<RenewalInput> RefusedKinds() {

@@ -2,6 +2,7 @@
 
 #include "app/exportcommand.h"
 #include "app/plotcommand.h"
+#include "app/renewcommand.h"
 
 #include <QCoreApplication>
 
@@ -36,8 +37,11 @@ const CommandLine Commands[] = {
     {"--help", "tessaro --help", Help},
     {"--version", "tessaro --version", Version},
     {"--export",
-     "tessaro --export SHEET --to pdf|odt|tex|gift|txt --out FILE [--key separate|embedded|none]",
+     "tessaro --export SHEET --to pdf|odt|tex|gift|txt --out FILE [--key separate|embedded|none] "
+     "[--version CODE]",
      ExportCommand},
+    {"--new-numbers", "tessaro --new-numbers SHEET --seed S --out OUT.tsheet", NewNumbersCommand},
+    {"--versions", "tessaro --versions SHEET --count K --seed S --out OUT.tsheet", VersionsCommand},
     {"--plot", "tessaro --plot POLYNOMIAL --out FILE.svg|FILE.png [--size WxH]", PlotCommand},
 };
 

@@ -3,6 +3,7 @@
 #include "sheetwindow/sheetpages.h"
 #include "textfile/textfile.h"
 #include "ui/ui.h"
+#include "worksheets/renewsheet.h"
 #include "worksheets/writers.h"
 
 namespace tessaro {
@@ -17,7 +18,10 @@ QString ExportSheet(const Worksheet& sheet, const ExportOptions& options, Export
                     const QString& path) {
   std::optional<Printout> printout = PrintoutOf(sheet, options);
   if (!printout)
-    return QStringLiteral("The sheet has no version ") + FromStd(options.version);
+    return QStringLiteral("The sheet has no version ") + FromStd(options.version) +
+           (sheet.versions.empty() ? QStringLiteral(" (it has no versions)")
+                                   : QStringLiteral(" (it has ") + FromStd(VersionSpan(sheet.versions)) +
+                                         QStringLiteral(")"));
   // Every format on the same paper: the LaTeX source cannot ask the locale.
   printout->page = PaperOf(printout->page) == QPageSize::Letter ? PageSize::Letter : PageSize::A4;
   std::string text;

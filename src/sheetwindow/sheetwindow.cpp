@@ -1,13 +1,18 @@
 #include "sheetwindow/sheetwindow.h"
 
+#include "renewal/stream.h"
+#include "sheetwindow/rangesdialog.h"
 #include "sheetwindow/sheetexport.h"
 #include "sheetwindow/sheetpages.h"
 #include "problems/problemfile.h"
 #include "textfile/textfile.h"
 #include "ui/ui.h"
 #include "ui/widgets.h"
+#include "worksheets/renewsheet.h"
 #include "worksheets/sheetfile.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -15,9 +20,11 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -28,6 +35,9 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <variant>
 
 namespace tessaro {
 
@@ -61,6 +71,25 @@ QString RecentFile() {
          QStringLiteral("/recent-sheets.txt");
 }
 
+// A question with the given answers; the answer chosen (the escape button for the close box).
+QMessageBox::StandardButton Ask(const QString& question, QMessageBox::StandardButtons buttons,
+                                QMessageBox::StandardButton escape) {
+  QMessageBox box(QMessageBox::Question, AppTitle, question, buttons, QApplication::activeWindow());
+  box.setObjectName(QStringLiteral("MessageBox"));
+  box.setEscapeButton(escape);
+  return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+// "Problem 2" or "Problems 2, 5 and 7", numbered from 1.
+QString ProblemNumbers(const std::vector<int>& rows) {
+  QString list;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (i > 0) list += i + 1 == rows.size() ? QStringLiteral(" and ") : QStringLiteral(", ");
+    list += QString::number(rows[i] + 1);
+  }
+  return (rows.size() == 1 ? QStringLiteral("Problem ") : QStringLiteral("Problems ")) + list;
+}
+
 void PrepareForSheet(QPrinter* printer, const Worksheet& sheet) {
   printer->setPageSize(QPageSize(PaperOf(sheet.page)));
   // The document keeps its own margins of 2 cm.
@@ -79,11 +108,26 @@ TFSheet::TFSheet(QWidget* parent) : QWidget(parent) {
   IdInstr = TextArea("IdInstr", this);
   IdInstr->setMaximumHeight(70);
   LProblems = Named(new QListWidget(this), "LProblems");
+  LProblems->setSelectionMode(QAbstractItemView::ExtendedSelection);
   BtUp = Button("BtUp", QStringLiteral("Up"), QStringLiteral("Move the problem up"), this);
   BtDown = Button("BtDown", QStringLiteral("Down"), QStringLiteral("Move the problem down"), this);
   BtRemove = Button("BtRemove", QStringLiteral("Remove"), QStringLiteral("Remove the problem"), this);
+  BtNewNums = Button("BtNewNums", QStringLiteral("New numbers"),
+                     QStringLiteral("The selected problems again with other numbers, drawn within their ranges"),
+                     this);
+  BtRanges = Button("BtRanges", QStringLiteral("Ranges\u2026"),
+                    QStringLiteral("The ranges the problem's new numbers are drawn within"), this);
+  // Made in the order Tab goes through them: as they stand, top to bottom.
   IdQuestion = TextArea("IdQuestion", this);
   IdAnswer = TextArea("IdAnswer", this);
+  CbProblemWorking = Named(new QCheckBox(QStringLiteral("With working"), this), "CbProblemWorking");
+  CbProblemWorking->setToolTip(QStringLiteral("The key shows the working of the answer under it"));
+  BtVersions = Button("BtVersions", QStringLiteral("Make versions\u2026"),
+                      QStringLiteral("Versions A, B, ... of the whole sheet, each with its own numbers and key"),
+                      this);
+  BtNoVersions = Button("BtNoVersions", QStringLiteral("Remove versions"),
+                        QStringLiteral("Print the problems as they are, without versions"), this);
+  LVersions = Label({}, this, "LVersions");
   CbColumns = Named(new QComboBox(this), "CbColumns");
   CbColumns->addItems({QStringLiteral("1"), QStringLiteral("2")});
   CbKey = Named(new QComboBox(this), "CbKey");
@@ -94,8 +138,12 @@ TFSheet::TFSheet(QWidget* parent) : QWidget(parent) {
   CbPage->addItems({QStringLiteral("A4"), QStringLiteral("Letter")});
 
   auto* buttons = new QHBoxLayout;
-  for (QPushButton* b : {BtUp, BtDown, BtRemove}) buttons->addWidget(b);
+  for (QPushButton* b : {BtUp, BtDown, BtRemove, BtNewNums, BtRanges}) buttons->addWidget(b);
   buttons->addStretch(1);
+  auto* versions = new QHBoxLayout;
+  versions->addWidget(BtVersions);
+  versions->addWidget(BtNoVersions);
+  versions->addWidget(LVersions, 1);
   auto* options = new QGridLayout;
   options->addWidget(Label(QStringLiteral("Columns"), this), 0, 0);
   options->addWidget(CbColumns, 0, 1);
@@ -117,6 +165,8 @@ TFSheet::TFSheet(QWidget* parent) : QWidget(parent) {
   left->addWidget(IdQuestion, 1);
   left->addWidget(Label(QStringLiteral("Answer"), this));
   left->addWidget(IdAnswer, 1);
+  left->addWidget(CbProblemWorking, 0, Qt::AlignLeft);
+  left->addLayout(versions);
   left->addLayout(options);
 
   previewPlace_ = new QWidget(this);
@@ -150,11 +200,22 @@ TFSheet::TFSheet(QWidget* parent) : QWidget(parent) {
             selected_ = LProblems->currentRow();
             WriteSelected();
           }));
+  connect(LProblems, &QListWidget::itemSelectionChanged, this, Guarded([this] { UserChose(); }));
   connect(IdQuestion, &QPlainTextEdit::textChanged, this, Guarded([this] { UserEditedQuestion(); }));
   connect(IdAnswer, &QPlainTextEdit::textChanged, this, Guarded([this] { UserEditedAnswer(); }));
   connect(BtUp, &QPushButton::clicked, this, Guarded([this] { Move(-1); }));
   connect(BtDown, &QPushButton::clicked, this, Guarded([this] { Move(1); }));
   connect(BtRemove, &QPushButton::clicked, this, Guarded([this] { Remove(); }));
+  connect(BtNewNums, &QPushButton::clicked, this, Guarded([this] { NewNumbers(); }));
+  connect(BtRanges, &QPushButton::clicked, this, Guarded([this] { EditRanges(); }));
+  connect(BtVersions, &QPushButton::clicked, this, Guarded([this] { AskVersions(); }));
+  connect(BtNoVersions, &QPushButton::clicked, this, Guarded([this] { RemoveVersions(); }));
+  // clicked, not toggled: only the user's click is a change of the sheet.
+  connect(CbProblemWorking, &QCheckBox::clicked, this, Guarded([this] {
+            if (!SelectedIsValid()) return;
+            sheet_.problems[selected_].working = CbProblemWorking->isChecked();
+            Changed();
+          }));
   connect(CbColumns, &QComboBox::activated, this, Guarded([this] {
             sheet_.columns = CbColumns->currentIndex() + 1;
             Changed();
@@ -193,6 +254,7 @@ void TFSheet::StartSheet(Worksheet sheet, const QString& path) {
   open_ = true;
   modified_ = false;
   selected_ = sheet_.problems.empty() ? -1 : 0;
+  chosen_ = sheet_.problems.empty() ? std::vector<int>{} : std::vector<int>{0};
   WriteAll();
   EnsurePreview();
   previewTimer_->start();
@@ -208,6 +270,7 @@ void TFSheet::CloseSheet() {
   open_ = false;
   modified_ = false;
   selected_ = -1;
+  chosen_.clear();
   WriteAll();
   emit OpenChanged(false);
 }
@@ -235,21 +298,51 @@ void TFSheet::WriteProblemList() {
   LProblems->clear();
   int number = 0;
   for (const SheetProblem& p : sheet_.problems) LProblems->addItem(RowText(++number, p));
-  LProblems->setCurrentRow(selected_);
+  // The current row need not be selected (a Ctrl+click leaves it so): the selection is chosen_.
+  LProblems->setCurrentRow(selected_, QItemSelectionModel::NoUpdate);
+  for (int row : chosen_)
+    if (QListWidgetItem* item = LProblems->item(row)) item->setSelected(true);
   writing_ = false;
   WriteSelected();
+  WriteCommands();
+}
+
+bool TFSheet::SelectedIsValid() const {
+  return selected_ >= 0 && selected_ < static_cast<int>(sheet_.problems.size());
 }
 
 void TFSheet::WriteSelected() {
-  const bool any = selected_ >= 0 && selected_ < static_cast<int>(sheet_.problems.size());
+  const bool any = SelectedIsValid();
+  const bool drawn = any && !std::holds_alternative<TextParams>(sheet_.problems[selected_].params);
   writing_ = true;
   IdQuestion->setPlainText(any ? FromStd(sheet_.problems[selected_].texts.Enun) : QString());
   IdAnswer->setPlainText(any ? FromStd(sheet_.problems[selected_].texts.Resp) : QString());
+  CbProblemWorking->setChecked(any && sheet_.problems[selected_].working);
   writing_ = false;
   for (QWidget* w : std::initializer_list<QWidget*>{IdQuestion, IdAnswer, BtRemove})
     w->setEnabled(any);
+  // A text problem has no numbers: nothing to draw, no working to show.
+  for (QWidget* w : std::initializer_list<QWidget*>{BtRanges, CbProblemWorking}) w->setEnabled(drawn);
   BtUp->setEnabled(any && selected_ > 0);
   BtDown->setEnabled(any && selected_ + 1 < static_cast<int>(sheet_.problems.size()));
+}
+
+void TFSheet::WriteCommands() {
+  BtNewNums->setEnabled(!chosen_.empty());
+  BtVersions->setEnabled(open_ && !sheet_.problems.empty());
+  BtNoVersions->setEnabled(!sheet_.versions.empty());
+  LVersions->setText(sheet_.versions.empty()
+                         ? QString()
+                         : QStringLiteral("Versions ") + FromStd(VersionSpan(sheet_.versions)) +
+                               QStringLiteral(" print in place of the problems, each with its own key"));
+}
+
+void TFSheet::UserChose() {
+  if (writing_) return;
+  chosen_.clear();
+  for (int row = 0; row < LProblems->count(); ++row)
+    if (LProblems->item(row)->isSelected()) chosen_.push_back(row);
+  WriteCommands();
 }
 
 void TFSheet::WriteCaption() {
@@ -267,6 +360,7 @@ void TFSheet::Move(int by) {
   if (selected_ < 0 || to < 0 || to >= static_cast<int>(sheet_.problems.size())) return;
   std::swap(sheet_.problems[selected_], sheet_.problems[to]);
   selected_ = to;
+  chosen_ = {to};
   WriteProblemList();
   Changed();
 }
@@ -275,6 +369,7 @@ void TFSheet::Remove() {
   if (selected_ < 0 || selected_ >= static_cast<int>(sheet_.problems.size())) return;
   sheet_.problems.erase(sheet_.problems.begin() + selected_);
   selected_ = std::min(selected_, static_cast<int>(sheet_.problems.size()) - 1);
+  chosen_ = selected_ < 0 ? std::vector<int>{} : std::vector<int>{selected_};
   WriteProblemList();
   Changed();
 }
@@ -292,11 +387,119 @@ void TFSheet::UserEditedAnswer() {
   Changed();
 }
 
+void TFSheet::NewNumbers() {
+  std::vector<int> rows;
+  for (int row : chosen_)
+    if (row >= 0 && row < static_cast<int>(sheet_.problems.size())) rows.push_back(row);
+  if (rows.empty()) return;
+  const std::uint64_t seed = NextSeed(sheet_.seed);
+  std::vector<std::pair<int, Renewal>> drawn;
+  std::vector<int> edited;
+  QStringList refused;
+  for (int row : rows) {
+    Renewal r = RenewProblem(sheet_, static_cast<std::size_t>(row), seed);
+    if (r.outcome == RenewOutcome::Refused)
+      refused << QStringLiteral("Problem %1: ").arg(row + 1) + FromStd(r.message);
+    if (r.outcome != RenewOutcome::Renewed) continue;
+    if (TextsEdited(sheet_.problems[row])) edited.push_back(row);
+    drawn.emplace_back(row, std::move(r));
+  }
+  if (drawn.empty() && refused.isEmpty()) {
+    ShowMessage(QStringLiteral("A text problem has no numbers to draw again."));
+    return;
+  }
+  bool replaceEdits = true;
+  if (!edited.empty()) {
+    const bool one = edited.size() == 1;
+    const QMessageBox::StandardButton answer = Ask(
+        ProblemNumbers(edited) + (one ? QStringLiteral(" was edited. Replace its question and answer")
+                                      : QStringLiteral(" were edited. Replace their questions and answers")) +
+            QStringLiteral(" with new numbers?\n(No keeps ") + (one ? QStringLiteral("it") : QStringLiteral("them")) +
+            QStringLiteral(" as ") + (one ? QStringLiteral("it is") : QStringLiteral("they are")) +
+            QStringLiteral(" and gives the others new numbers.)"),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
+    if (answer != QMessageBox::Yes && answer != QMessageBox::No) return;
+    replaceEdits = answer == QMessageBox::Yes;
+  }
+  bool changed = false;
+  for (const auto& [row, renewal] : drawn) {
+    if (!replaceEdits && std::find(edited.begin(), edited.end(), row) != edited.end()) continue;
+    sheet_.problems[row] = Renewed(sheet_.problems[row], renewal);
+    changed = true;
+  }
+  if (changed) {
+    // The file keeps the seed its newest numbers came from.
+    sheet_.seed = seed;
+    WriteProblemList();
+    Changed();
+  }
+  if (!refused.isEmpty()) ShowMessage(refused.join(QStringLiteral("\n")));
+}
+
+void TFSheet::EditRanges() {
+  if (!SelectedIsValid() || std::holds_alternative<TextParams>(sheet_.problems[selected_].params))
+    return;
+  SheetProblem& problem = sheet_.problems[selected_];
+  TDlgRanges dialog(problem.params, problem.ranges, selected_ + 1, this);
+  if (dialog.exec() != QDialog::Accepted || dialog.Result() == problem.ranges) return;
+  problem.ranges = dialog.Result();
+  Changed();
+}
+
+void TFSheet::AskVersions() {
+  if (!open_ || sheet_.problems.empty()) return;
+  if (!sheet_.versions.empty() &&
+      Ask(QStringLiteral("Replace versions ") + FromStd(VersionSpan(sheet_.versions)) +
+              QStringLiteral(" with new ones?"),
+          QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+    return;
+  std::vector<int> edited;
+  for (std::size_t i = 0; i < sheet_.problems.size(); ++i)
+    if (TextsEdited(sheet_.problems[i])) edited.push_back(static_cast<int>(i));
+  // The versions print instead of the problems: an edit of the problems does not go with them.
+  if (!edited.empty() &&
+      Ask(ProblemNumbers(edited) + (edited.size() == 1 ? QStringLiteral(" was") : QStringLiteral(" were")) +
+              QStringLiteral(" edited; the versions show the texts the program makes for their own "
+                             "numbers. Make the versions?"),
+          QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+    return;
+  QInputDialog count(this);
+  count.setObjectName(QStringLiteral("DlgVersions"));
+  count.setWindowTitle(QStringLiteral("Make versions"));
+  count.setInputMode(QInputDialog::IntInput);
+  count.setLabelText(QStringLiteral("Versions of the sheet (A, B, ...), %1 to %2:")
+                         .arg(MinVersions)
+                         .arg(MaxVersions));
+  count.setIntRange(MinVersions, MaxVersions);
+  count.setIntValue(sheet_.versions.empty() ? 3 : static_cast<int>(sheet_.versions.size()));
+  if (count.exec() != QDialog::Accepted) return;
+  SheetDraw made = WithVersions(sheet_, count.intValue(), NextSeed(sheet_.seed));
+  if (!made.sheet) {
+    ShowMessage(FromStd(made.refusal));
+    return;
+  }
+  sheet_ = std::move(*made.sheet);
+  WriteCommands();
+  Changed();
+}
+
+void TFSheet::RemoveVersions() {
+  if (sheet_.versions.empty() ||
+      Ask(QStringLiteral("Remove versions ") + FromStd(VersionSpan(sheet_.versions)) +
+              QStringLiteral("? The sheet then prints its problems as they are."),
+          QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+    return;
+  sheet_.versions.clear();
+  WriteCommands();
+  Changed();
+}
+
 void TFSheet::AddProblems(const std::vector<SheetProblem>& problems) {
   if (!open_) StartSheet(Worksheet{}, {});
   const int first = static_cast<int>(sheet_.problems.size());
   sheet_.problems.insert(sheet_.problems.end(), problems.begin(), problems.end());
   selected_ = problems.empty() ? selected_ : first;
+  if (!problems.empty()) chosen_ = {first};
   WriteProblemList();
   Changed();
   show();

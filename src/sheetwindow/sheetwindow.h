@@ -8,7 +8,9 @@
 #include <memory>
 #include <vector>
 
+class QCheckBox;
 class QComboBox;
+class QLabel;
 class QFileDialog;
 class QLineEdit;
 class QListWidget;
@@ -21,8 +23,10 @@ class QTimer;
 namespace tessaro {
 
 // The Worksheet window: the open sheet's title, instructions and numbered problems, its
-// columns, key placement and paper, and a live preview of the pages as they print. Closing
-// the window closes the sheet (after asking about unsaved changes).
+// columns, key placement and paper, and a live preview of the pages as they print. Its
+// problems get new numbers within their ranges, and the sheet versions A, B, ..., each
+// printed in turn with its own key. Closing the window closes the sheet (after asking about
+// unsaved changes).
 class TFSheet : public QWidget {
   Q_OBJECT
 
@@ -74,6 +78,15 @@ class TFSheet : public QWidget {
   void Remove();
   void UserEditedQuestion();
   void UserEditedAnswer();
+  void UserChose();
+  // New numbers for the chosen problems; an edited problem's edit goes only when the user
+  // says so.
+  void NewNumbers();
+  void EditRanges();
+  void AskVersions();
+  void RemoveVersions();
+  void WriteCommands();
+  bool SelectedIsValid() const;
   bool SaveTo(const QString& path);
   void Remember(const QString& path);
   void EnsurePreview();
@@ -85,7 +98,8 @@ class TFSheet : public QWidget {
   bool open_ = false;
   bool modified_ = false;
   QString path_;
-  int selected_ = -1;
+  int selected_ = -1;             // the problem the question and answer areas show
+  std::vector<int> chosen_;       // the problems selected in the list, in order
   bool writing_ = false;  // the window writes its widgets: their change signals are not edits
 
   QLineEdit* IdTitle = nullptr;
@@ -94,8 +108,14 @@ class TFSheet : public QWidget {
   QPushButton* BtUp = nullptr;
   QPushButton* BtDown = nullptr;
   QPushButton* BtRemove = nullptr;
+  QPushButton* BtNewNums = nullptr;
+  QPushButton* BtRanges = nullptr;
+  QPushButton* BtVersions = nullptr;
+  QPushButton* BtNoVersions = nullptr;
+  QLabel* LVersions = nullptr;
   QPlainTextEdit* IdQuestion = nullptr;
   QPlainTextEdit* IdAnswer = nullptr;
+  QCheckBox* CbProblemWorking = nullptr;
   QComboBox* CbColumns = nullptr;
   QComboBox* CbKey = nullptr;
   QComboBox* CbPage = nullptr;

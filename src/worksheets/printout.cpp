@@ -11,11 +11,15 @@ namespace {
 
 PrintedCopy CopyOf(const Worksheet& sheet, const std::vector<SheetProblem>& problems,
                    const std::string& code) {
-  const std::string suffix = code.empty() ? "" : " - Version " + code;
+  const std::string version = code.empty() ? "" : "Version " + code;
+  // "Week 3 - Version B"; an untitled sheet's heading is the version alone.
+  const auto headed = [&version](const std::string& heading) {
+    return version.empty() ? heading : heading.empty() ? version : heading + " - " + version;
+  };
   PrintedCopy copy;
-  copy.heading = sheet.title + suffix;
+  copy.heading = headed(sheet.title);
   copy.instructions = TextLines(sheet.instructions);
-  copy.keyHeading = std::string(AnswerKeyTitle) + suffix;
+  copy.keyHeading = headed(std::string(AnswerKeyTitle));
   int number = 0;
   for (const SheetProblem& p : problems)
     copy.problems.push_back({++number, KindName(p.params), TextLines(p.texts.Enun), KeyLines(p),

@@ -1,6 +1,7 @@
 #include "worksheets/sheetfile.h"
 
 #include "textfile/textfile.h"
+#include "worksheets/rangesform.h"
 
 #include <nlohmann/json.hpp>
 
@@ -204,6 +205,56 @@ void ParamFields(V& v, P& p) {
   }
 }
 
+// One field of a problem's "ranges", by its type. `fault` refuses with the reason, the
+// field's key first, as the ranges dialog words it.
+template <class Fault>
+void ReadRange(const Json& v, std::optional<std::int32_t>& out, const std::string& key, Fault fault) {
+  // A number beyond the bounds is refused here rather than cut to 32 bits.
+  const bool fits = v.is_number_unsigned()
+                        ? v.get<std::uint64_t>() <= std::uint64_t{RangeBound}
+                        : v.is_number_integer() && v.get<std::int64_t>() >= -RangeBound &&
+                              v.get<std::int64_t>() <= RangeBound;
+  if (!fits) fault(key + " " + std::string(NotARangeNumber));
+  out = static_cast<std::int32_t>(v.get<std::int64_t>());
+}
+template <class Fault>
+void ReadRange(const Json& v, std::optional<bool>& out, const std::string& key, Fault fault) {
+  if (!v.is_boolean()) fault(key + " must be true or false");
+  out = v.get<bool>();
+}
+template <class Fault>
+void ReadRange(const Json& v, std::optional<IntRange>& out, const std::string& key, Fault fault) {
+  const auto pairFault = [&](const std::string&) {
+    fault(key + " must be a pair [lo, hi] of whole numbers from -2147483646 to 2147483646");
+  };
+  if (!v.is_array() || v.size() != 2) pairFault({});
+  std::optional<std::int32_t> lo, hi;
+  ReadRange(v[0], lo, key, pairFault);
+  ReadRange(v[1], hi, key, pairFault);
+  out = IntRange{*lo, *hi};
+}
+
+// A problem's "ranges": the fields its kind has, by their keys. Every refusal is of the
+// field "ranges", its reason naming the range at fault; ranges that cannot hold are refused
+// as the ranges dialog refuses them.
+Ranges ReadRanges(const Json& value, const ProblemParams& params, const Refuser& refuse,
+                  const Place& at) {
+  const auto fault = [&](const std::string& reason) { refuse.Field(at, "ranges", reason); };
+  if (!value.is_object()) fault("must be an object { ... }");
+  Ranges ranges;
+  std::set<std::string, std::less<>> known;
+  ForEachRangeField([&](std::string_view key, auto field) {
+    known.emplace(key);
+    const auto it = value.find(std::string(key));
+    if (it != value.end()) ReadRange(*it, ranges.*field, std::string(key), fault);
+  });
+  for (auto it = value.begin(); it != value.end(); ++it)
+    if (!known.count(it.key())) fault(it.key() + " is not a field of ranges");
+  if (const std::optional<RangeRefusal> refusal = CheckRanges(params, ranges))
+    fault(RefusalText(*refusal));
+  return ranges;
+}
+
 SheetProblem ReadProblem(const Json& value, const Refuser& refuse, const Place& at) {
   Fields fields(value, refuse, at, {});
   const Json& kindValue = fields.Need("kind");
@@ -220,7 +271,9 @@ SheetProblem ReadProblem(const Json& value, const Refuser& refuse, const Place& 
     paramFields.NoOthers("the params of " + kind);
   }
 
-  SheetProblem problem{*params, {}, false};
+  SheetProblem problem{*params, {}, false, {}};
+  if (const Json* ranges = fields.Find("ranges"))
+    problem.ranges = ReadRanges(*ranges, problem.params, refuse, at);
   const Json* question = fields.Find("question");
   const Json* answer = fields.Find("answer");
   if (question) problem.texts.Enun = fields.Text("question", *question);
@@ -320,12 +373,26 @@ Worksheet ReadWorksheet(const Json& root, const Refuser& refuse) {
   return sheet;
 }
 
+OrderedJson RangeJson(std::int32_t v) { return v; }
+OrderedJson RangeJson(bool v) { return v; }
+OrderedJson RangeJson(const IntRange& v) { return OrderedJson::array({v.lo, v.hi}); }
+
+// Only the fields the teacher set; none when all take their defaults.
+OrderedJson RangesJson(const Ranges& ranges) {
+  OrderedJson out = OrderedJson::object();
+  ForEachRangeField([&](std::string_view key, auto field) {
+    if (const auto& v = ranges.*field) out[std::string(key)] = RangeJson(*v);
+  });
+  return out;
+}
+
 OrderedJson ProblemJson(const SheetProblem& p) {
   OrderedJson out = OrderedJson::object();
   out["kind"] = KindName(p.params);
   ParamsOut params;
   std::visit([&](const auto& v) { ParamFields(params, v); }, p.params);
   out["params"] = std::move(params.json);
+  if (OrderedJson ranges = RangesJson(p.ranges); !ranges.empty()) out["ranges"] = std::move(ranges);
   out["question"] = p.texts.Enun;
   out["answer"] = p.texts.Resp;
   out["working"] = p.working;

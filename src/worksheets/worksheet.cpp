@@ -43,7 +43,7 @@ std::string PieceText(const Piece& piece) {
   return text;
 }
 
-SheetProblem TextProblem(const TPrbl& texts) { return {TextParams{}, texts, false}; }
+SheetProblem TextProblem(const TPrbl& texts) { return {TextParams{}, texts, false, {}}; }
 
 }  // namespace
 
@@ -87,10 +87,10 @@ std::vector<SheetProblem> ProblemsFromShown(const ShownProblem& shown, const TPr
 
   std::vector<SheetProblem> problems;
   if (!isEdited) {
-    for (const ProblemPart& part : parts) problems.push_back({part.params, part.texts, false});
+    for (const ProblemPart& part : parts) problems.push_back({part.params, part.texts, false, {}});
     return problems;
   }
-  if (parts.size() == 1) return {{parts.front().params, now, false}};
+  if (parts.size() == 1) return {{parts.front().params, now, false, {}}};
 
   // Several sections, edited: each section keeps its params when the edit left the
   // separators where they were.
@@ -107,9 +107,9 @@ std::vector<SheetProblem> ProblemsFromShown(const ShownProblem& shown, const TPr
     if (part == parts.size()) return {TextProblem(now)};
     const ProblemPart& section = parts[part++];
     if (nowQ[i] == shownQ[i] && nowA[i] == shownA[i])
-      problems.push_back({section.params, section.texts, false});
+      problems.push_back({section.params, section.texts, false, {}});
     else
-      problems.push_back({section.params, {PieceText(nowQ[i]), PieceText(nowA[i])}, false});
+      problems.push_back({section.params, {PieceText(nowQ[i]), PieceText(nowA[i])}, false, {}});
   }
   if (part != parts.size()) return {TextProblem(now)};
   return problems;

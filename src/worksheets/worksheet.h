@@ -5,6 +5,7 @@
 
 #include "problems/kinds.h"
 #include "problems/problem.h"
+#include "renewal/ranges.h"
 
 #include <cstdint>
 #include <optional>
@@ -26,11 +27,13 @@ enum class PageSize { FromLocale, A4, Letter };
 
 // One problem of a sheet: the inputs it was made from and its texts. The texts are the
 // ones the theme window shows for those inputs unless the teacher edited them; an edit is
-// kept as it is. A text problem has no inputs: its texts are all it is.
+// kept as it is. A text problem has no inputs: its texts are all it is. New numbers are
+// drawn within its ranges: only the fields the teacher set, the others take their defaults.
 struct SheetProblem {
   ProblemParams params;
   TPrbl texts;
   bool working = false;  // the key shows the answer's working under it
+  Ranges ranges;
   bool operator==(const SheetProblem&) const = default;
 };
 
@@ -47,7 +50,7 @@ struct Worksheet {
   std::string instructions;  // lines separated by CR LF
   int columns = 1;           // 1 or 2
   KeyPlacement key = KeyPlacement::Separate;
-  std::uint64_t seed = 0;    // decides the numbers drawn for new versions
+  std::uint64_t seed = 0;    // the seed the last new numbers or versions were drawn from
   PageSize page = PageSize::FromLocale;
   std::vector<SheetProblem> problems;
   std::vector<SheetVersion> versions;  // none: the problems are printed as they are

@@ -68,8 +68,9 @@ TEST_F(KeyboardTest, TabFollowsTheDesignedOrderInEveryWindow) {
       {FileExistsWin(), {"BtEsc", "BtMtx", "BtAdd"}},
       {ProblemWin(), {"IdE", "IdR", "BtGrd", "BtAddSheet", "CbWorking"}},
       {SheetWin(),
-       {"IdTitle", "IdInstr", "LProblems", "BtUp", "BtDown", "BtRemove", "IdQuestion", "IdAnswer",
-        "CbColumns", "CbKey", "CbPage"}},
+       {"IdTitle", "IdInstr", "LProblems", "BtUp", "BtDown", "BtRemove", "BtNewNums", "BtRanges",
+        "IdQuestion", "IdAnswer", "CbProblemWorking", "BtVersions", "BtNoVersions", "CbColumns",
+        "CbKey", "CbPage"}},
       // The theme windows: panel by panel, top to bottom, left to right within each.
       {FindWindow("FAritm"),
        {"IdN", "Ok1", "BtL", "Lexp", "BtWork1", "BtPrbl1", "IdHex", "IdBin", "IdOct", "IdBX",

@@ -23,7 +23,7 @@ Worksheet ThreeKinds() {
   for (const ProblemParams& p : {ProblemParams{FractionPairParams{"1/2", "3/4"}},
                                  ProblemParams{IntegerListParams{{12, 18}}},
                                  ProblemParams{PolynomialCombinedParams{"A*A", {"x+1"}}}})
-    sheet.problems.push_back({p, *MakeProblem(p).texts, false});
+    sheet.problems.push_back({p, *MakeProblem(p).texts, false, {}});
   return sheet;
 }
 

@@ -129,6 +129,101 @@ TEST(SheetFile, RefusesWithOneMessageNamingFileProblemAndField) {
   }
 }
 
+// A sheet of one problem of `kind` with these params and ranges (the text of the object).
+std::string WithRanges(const std::string& kind, const std::string& params, const std::string& ranges) {
+  return SheetWith(R"({"kind": ")" + kind + R"(", "params": )" + params + R"(, "ranges": )" + ranges + "}");
+}
+
+TEST(SheetFile, RefusesRangesThatDoNotReadOrCannotHold) {
+  const std::string pair = R"({"a": 7, "b": 2, "decimals": 2})";
+  const std::string pol = R"({"p": "x^2-1", "x": "0"})";
+  const std::string prefix = "w.tsheet: problem 1, field \"ranges\": ";
+  const struct {
+    const char* why;
+    std::string bytes;
+    std::string message;  // after the prefix
+  } rows[] = {
+      {"not an object", WithRanges("integer-pair", pair, "[1, 10]"), "must be an object { ... }"},
+      {"a misspelt range", WithRanges("integer-pair", pair, R"({"maximum": 10})"),
+       "maximum is not a field of ranges"},
+      {"a number as a text", WithRanges("integer-pair", pair, R"({"min": "1"})"),
+       "min must be a whole number from -2147483646 to 2147483646"},
+      {"a fraction", WithRanges("integer-pair", pair, R"({"max": 2.5})"),
+       "max must be a whole number from -2147483646 to 2147483646"},
+      {"Long_Max + 1 is beyond every range", WithRanges("integer-pair", pair, R"({"max": 2147483647})"),
+       "max must be a whole number from -2147483646 to 2147483646"},
+      {"beyond 64 bits", WithRanges("integer-pair", pair, R"({"min": -99999999999999999999})"),
+       "min must be a whole number from -2147483646 to 2147483646"},
+      {"the lowest 64-bit number", WithRanges("integer-pair", pair, R"({"min": -9223372036854775808})"),
+       "min must be a whole number from -2147483646 to 2147483646"},
+      {"the highest 64-bit number", WithRanges("integer-pair", pair, R"({"max": 18446744073709551615})"),
+       "max must be a whole number from -2147483646 to 2147483646"},
+      {"a flag that is a number", WithRanges("fraction-pair", R"({"f1": "1/2", "f2": "1/3"})", R"({"proper": 1})"),
+       "proper must be true or false"},
+      {"a pair of one number", WithRanges("polynomial-single", pol, R"({"degree": [3]})"),
+       "degree must be a pair [lo, hi] of whole numbers from -2147483646 to 2147483646"},
+      {"a pair that is a text", WithRanges("polynomial-single", pol, R"({"coef": "-8..8"})"),
+       "coef must be a pair [lo, hi] of whole numbers from -2147483646 to 2147483646"},
+      {"a pair with a text inside", WithRanges("polynomial-single", pol, R"({"lead": [1, "9"]})"),
+       "lead must be a pair [lo, hi] of whole numbers from -2147483646 to 2147483646"},
+      {"min above max", WithRanges("integer-pair", pair, R"({"min": 5, "max": 3})"),
+       "max is below min (3 < 5)"},
+      {"min above the default max", WithRanges("integer-single", R"({"n": 5, "exponent": 2, "basis": 12})", R"({"min": 50})"),
+       "max is below min (10 < 50)"},
+      {"a degree above 9", WithRanges("polynomial-combined", R"({"expression": "A", "polynomials": ["x"]})",
+                                      R"({"degree": [1, 10]})"),
+       "degree must lie within 0 to 9"},
+      {"nine divisions", WithRanges("integer-pair", pair, R"({"max": 100, "euclid_steps": 9})"),
+       "euclid_steps must be from 1 to 8"},
+      {"a range of another kind", WithRanges("integer-list", R"({"numbers": [4, 6]})", R"({"degree": [1, 2]})"),
+       "degree is not a range of integer-list problems"},
+      {"a text problem has none", SheetWith(R"({"kind": "text", "question": "q", "answer": "a", "ranges": {"min": 1}})"),
+       "min is not a range of text problems"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.why);
+    const SheetRead read = ParseSheet(row.bytes, "w.tsheet");
+    EXPECT_FALSE(read.sheet.has_value());
+    EXPECT_EQ(read.error, prefix + row.message);
+  }
+  // A version's problem is named by its version too.
+  EXPECT_EQ(ParseSheet(SheetWith("", R"( "versions": [{"code": "B", "problems": [{"kind": "integer-pair", "params": )" +
+                                         pair + R"(, "ranges": {"min": 3, "max": 1}}]}],)"),
+                       "w.tsheet")
+                .error,
+            "w.tsheet: version B, problem 1, field \"ranges\": max is below min (1 < 3)");
+}
+
+TEST(SheetFile, ReadsEachTypeOfRangeAndWritesOnlyTheFieldsSet) {
+  const SheetRead read = ParseSheet(
+      SheetWith(R"({"kind": "integer-pair", "params": {"a": 7, "b": 2, "decimals": 2},
+                   "ranges": {"max": 1000, "euclid_steps": 5}},
+                  {"kind": "polynomial-pair", "params": {"a": "x", "b": "x+1"},
+                   "ranges": {"degree": [1, 4], "int_roots": true, "roots": [-3, 3], "common_factor": true}},
+                  {"kind": "fraction-pair", "params": {"f1": "1/2", "f2": "1/3"}, "ranges": {}})"),
+      "r.tsheet");
+  ASSERT_TRUE(read.sheet) << read.error;
+  Ranges euclid;
+  euclid.max = 1000;
+  euclid.euclid_steps = 5;
+  EXPECT_EQ(read.sheet->problems[0].ranges, euclid);
+  Ranges roots;
+  roots.degree = IntRange{1, 4};
+  roots.int_roots = true;
+  roots.roots = IntRange{-3, 3};
+  roots.common_factor = true;
+  EXPECT_EQ(read.sheet->problems[1].ranges, roots);
+  EXPECT_EQ(read.sheet->problems[2].ranges, Ranges{}) << "an empty object: every default";
+
+  const std::string json = SheetJson(*read.sheet);
+  EXPECT_NE(json.find("\"ranges\": {\r\n        \"max\": 1000,\r\n        \"euclid_steps\": 5\r\n      },"),
+            std::string::npos)
+      << json;
+  EXPECT_NE(json.find("\"degree\": [\r\n          1,\r\n          4\r\n        ],"), std::string::npos) << json;
+  const std::size_t third = json.find("fraction-pair");
+  EXPECT_EQ(json.find("\"ranges\"", third), std::string::npos) << "no ranges set, none written";
+}
+
 TEST(SheetFile, AFileLargerThanAnySheetIsRefusedUnread) {
   const std::string huge(MaxSheetBytes + 1, ' ');
   EXPECT_EQ(ParseSheet(huge, "big.tsheet").error, "big.tsheet: larger than 16 MB: not a worksheet");
@@ -203,11 +298,24 @@ Worksheet EverythingSheet() {
   sheet.seed = 18446744073709551615u;
   sheet.page = PageSize::Letter;
   sheet.problems = {
-      {FractionPairParams{"1/2", "3/4"}, *MakeProblem(FractionPairParams{"1/2", "3/4"}).texts, true},
-      {IntegerListParams{{4, 6}}, {"edited\r\nquestion", "edited answer"}, false},
-      {TextParams{}, {"Name a prime.", "7"}, false},
+      {FractionPairParams{"1/2", "3/4"}, *MakeProblem(FractionPairParams{"1/2", "3/4"}).texts, true, {}},
+      {IntegerListParams{{4, 6}}, {"edited\r\nquestion", "edited answer"}, false, {}},
+      {TextParams{}, {"Name a prime.", "7"}, false, {}},
   };
+  sheet.problems[0].ranges.max_den = 12;
+  sheet.problems[0].ranges.proper = true;
+  sheet.problems[1].ranges.min = -2147483646;
+  sheet.problems[1].ranges.max = 2147483646;
   sheet.versions = {{"A", {sheet.problems[2]}}, {"B", {sheet.problems[0], sheet.problems[1]}}};
+  // A version's problem may carry ranges too: they read and write as the sheet's own.
+  sheet.versions[1].problems[1].ranges.max = 40;
+  Ranges pol;
+  pol.degree = IntRange{0, 9};
+  pol.coef = IntRange{-2147483646, 2147483646};
+  pol.int_roots = false;
+  pol.point = IntRange{-1, 1};
+  sheet.problems.push_back({PolynomialSingleParams{"x", "2"}, *MakeProblem(PolynomialSingleParams{"x", "2"}).texts,
+                            false, pol});
   return sheet;
 }
 

@@ -12,7 +12,7 @@ namespace tessaro {
 namespace {
 
 SheetProblem Text(const std::string& question, const std::string& answer) {
-  return {TextParams{}, {question, answer}, false};
+  return {TextParams{}, {question, answer}, false, {}};
 }
 
 // Two problems, the second of two lines each side, with a blank line inside its question.
@@ -101,6 +101,10 @@ TEST(PlainText, EachVersionInTurnWithItsCodeInItsHeadings) {
   EXPECT_FALSE(PrintoutOf(sheet, {std::nullopt, "C"}));
   EXPECT_FALSE(PrintoutOf(SmallSheet(KeyPlacement::None), {std::nullopt, "A"}))
       << "a sheet without versions has no version A";
+
+  sheet.title.clear();
+  EXPECT_EQ(Plain(sheet, {std::nullopt, "A"}).rfind("Version A\r\n\r\n1. q1\r\n", 0), 0u)
+      << "an untitled sheet's heading is the version alone, not \" - Version A\"";
 }
 
 TEST(Gift, EssayQuestionsWithTheAnswerAsFeedbackAndEscapes) {
@@ -123,7 +127,7 @@ TEST(Gift, CombinedOperationsAreShortAnswersAcceptingTheExactValue) {
        {ProblemParams{IntegerCombinedParams{"a/b", {1, 3}, 2}},
         ProblemParams{FractionCombinedParams{"a+b", {"1/2", "1/3"}}},
         ProblemParams{PolynomialCombinedParams{"A*A", {"x+1"}}}})
-    sheet.problems.push_back({params, *MakeProblem(params).texts, false});
+    sheet.problems.push_back({params, *MakeProblem(params).texts, false, {}});
   EXPECT_EQ(GiftText(*PrintoutOf(sheet)),
             "::Mixed 1::If   a\\= 1  b\\= 3, calculate a/b{=1/3}\r\n\r\n"
             "::Mixed 2::If  a \\= 1/2, b \\= 1/3, calculate a+b{=5/6}\r\n\r\n"
@@ -226,7 +230,7 @@ TEST(Latex, CompilesWithPdflatexAloneAndHoldsTheTextsInOrder) {
     sheet.page = columns == 2 ? PageSize::Letter : PageSize::A4;
     sheet.problems.push_back(Text(EveryDigitCharacter(), "A/B:  Q= x R= 0\r\n    indented"));
     sheet.problems.push_back(
-        {PolynomialPairParams{"x^3-x", "x^2-1"}, *MakeProblem(PolynomialPairParams{"x^3-x", "x^2-1"}).texts, false});
+        {PolynomialPairParams{"x^3-x", "x^2-1"}, *MakeProblem(PolynomialPairParams{"x^3-x", "x^2-1"}).texts, false, {}});
     test::TempFolder folder;
     test::WriteBytes(folder.File("sheet.tex"), LatexText(*PrintoutOf(sheet)));
     const std::string log = Output("cd '" + folder.File("") +
