@@ -14,5 +14,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 # The libraries come from dpkg-shlibdeps; the platform plugins are loaded, not linked.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Qt's own dialogs and buttons in the desktop's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -5,8 +5,11 @@ TESSARO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 JOBS="${JOBS:-$(nproc 2>/dev/null || echo 2)}"
 
 # What a build needs on a fresh Debian 12 machine.
+# qt6-tools-dev and qt6-l10n-tools build the translations; qt6-translations-l10n translates
+# Qt's own dialogs.
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
-                nlohmann-json3-dev)
+                nlohmann-json3-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+                qt6-translations-l10n)
 # cpack's Debian generator reads the binaries' types with file(1) and their libraries with
 # dpkg-shlibdeps; a clean Debian has neither.
 PACKAGE_PACKAGES=(dpkg-dev file)

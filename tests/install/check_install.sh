@@ -22,7 +22,10 @@ for wanted in \
   "/usr/share/metainfo/$id.metainfo.xml" \
   "/usr/share/icons/hicolor/48x48/apps/$id.png" \
   "/usr/share/icons/hicolor/128x128/apps/$id.png" \
-  "/usr/share/icons/hicolor/scalable/apps/$id.svg"; do
+  "/usr/share/icons/hicolor/scalable/apps/$id.svg" \
+  /usr/share/tessaro/translations/tessaro_es.qm \
+  /usr/share/tessaro/translations/tessaro_fr.qm \
+  /usr/share/tessaro/translations/tessaro_de.qm; do
   grep -qxF "$wanted" <<<"$files" || fail "the package lacks $wanted"
 done
 # Nothing but the program's own files: no headers, libraries or test programs.
@@ -31,4 +34,6 @@ depends="$(dpkg-deb -f "$deb" Depends)"
 for wanted in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins; do
   grep -q "$wanted" <<<"$depends" || fail "Depends lacks $wanted: $depends"
 done
+grep -q qt6-translations-l10n <<<"$(dpkg-deb -f "$deb" Recommends)" ||
+  fail "Recommends lacks qt6-translations-l10n"
 echo "package $(basename "$deb") installs $(wc -l <<<"$files") paths; depends: $depends"
