@@ -5,14 +5,16 @@ TESSARO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 JOBS="${JOBS:-$(nproc 2>/dev/null || echo 2)}"
 
 # What a build needs on a fresh Debian 12 machine.
+# qt6-tools-dev and qt6-l10n-tools build the translations (lupdate, lrelease).
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
-                nlohmann-json3-dev)
+                nlohmann-json3-dev qt6-tools-dev qt6-l10n-tools)
 # cpack's Debian generator reads the binaries' types with file(1) and their libraries with
 # dpkg-shlibdeps; a clean Debian has neither.
 PACKAGE_PACKAGES=(dpkg-dev file)
 # pdflatex compiles the LaTeX export; pdftotext and pdftoppm read the PDF export back.
+# qt6-base-private-dev lets the accessibility tests switch on the events a screen reader gets.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev desktop-file-utils appstream texlive-latex-base
-               poppler-utils "${PACKAGE_PACKAGES[@]}")
+               poppler-utils qt6-base-private-dev "${PACKAGE_PACKAGES[@]}")
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -19,6 +19,8 @@ TFOps::TFOps(QWidget* parent)
   EtF = Label(QString(), this, "EtF");
   EtF->setTextInteractionFlags(Qt::TextSelectableByMouse);
   EtF->setTextFormat(Qt::PlainText);
+  // Selectable, so it takes the focus: a screen reader needs a name before a file is asked about.
+  EtF->setAccessibleName(tr("File name"));
   //: Under the name of the file, on a line of its own.
   Label1 = Label(tr("already exists"), this, "Label1");
   SetDesignColour(Label1, QPalette::WindowText, Qt::red);
@@ -56,6 +58,7 @@ TFOps::TFOps(QWidget* parent)
 
 SaveMode TFOps::OpsGrd(const QString& fileName) {
   EtF->setText(fileName);
+  EtF->setAccessibleName(fileName);
   // Only a button pressed in this run overwrites or adds; closing the window is Cancel.
   ModeGrd = GrdEsc;
   BtEsc->setFocus();
