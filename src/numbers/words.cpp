@@ -13,14 +13,18 @@ Translator& Current() {
 
 void SetTranslator(Translator translator) { Current() = std::move(translator); }
 
+bool Translating() { return static_cast<bool>(Current()); }
+
 std::string translate(const char* context, const char* text) {
   const Translator& t = Current();
   return t ? t(context, text) : std::string(text);
 }
 
 std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> values) {
+  std::size_t size = pattern.size();
+  for (std::string_view value : values) size += value.size();
   std::string out;
-  out.reserve(pattern.size());
+  out.reserve(size);
   for (std::size_t i = 0; i < pattern.size(); ++i) {
     const char c = pattern[i];
     if (c == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {

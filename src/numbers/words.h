@@ -15,6 +15,8 @@ using Translator = std::function<std::string(const char* context, const char* te
 
 // Replaces the translator; an empty one speaks English again.
 void SetTranslator(Translator translator);
+// Whether a translator is installed; without one, every text is the program's English.
+bool Translating();
 
 // `text` in the program's language, `text` itself without a translator. Named so that the
 // translation tools find every call with its literal context and text.

@@ -29,15 +29,20 @@ std::string NotCalculableBecause(std::string_view condition) {
 }
 
 bool HoldsFailureText(std::string_view text) {
+  const auto holds = [text](std::string_view failure) {
+    return !failure.empty() && text.find(failure) != std::string_view::npos;
+  };
+  for (std::string_view failure :
+       {NotCalculable, IntOverflow, ListOverflow, CoefficientOverflow, DegreeAbove9})
+    if (holds(failure)) return true;
+  if (!Translating()) return false;
   const std::string because = NotCalculableBecause("");
-  const std::array<std::string, 9> failures = {
-      std::string(NotCalculable), std::string(IntOverflow), std::string(ListOverflow),
-      std::string(CoefficientOverflow), std::string(DegreeAbove9),
+  const std::array<std::string, 4> translated = {
       ShownFailure(NotCalculable), ShownFailure(CoefficientOverflow), ShownFailure(DegreeAbove9),
       // The words before the condition: a translation may not begin with "Not calculable".
       because.substr(0, because.find('('))};
-  for (const std::string& failure : failures)
-    if (!failure.empty() && text.find(failure) != std::string_view::npos) return true;
+  for (const std::string& failure : translated)
+    if (holds(failure)) return true;
   return false;
 }
 
