@@ -59,11 +59,13 @@ class Shouting {
 };
 
 TEST(Translate, SpeaksEnglishWithoutATranslatorAndTheTranslatorsWordsWithOne) {
+  EXPECT_FALSE(Translating());
   EXPECT_EQ(translate("Numbers", "word"), "word");
   EXPECT_EQ(HcdName(), "hcd");
   EXPECT_EQ(LcmName(), "LCM");
   {
     Shouting shouting;
+    EXPECT_TRUE(Translating());
     EXPECT_EQ(translate("Numbers", "word"), "WORD");
     EXPECT_EQ(HcdName(), "HCD");
     // The typed text goes in after translation: it keeps its case.
