@@ -23,8 +23,16 @@ std::vector<AccessibleChange>& Recorded() {
   return changes;
 }
 
+// The control an event is about: a table's cell has no object of its own, its table has.
+QObject* ObjectOf(QAccessibleEvent* event) {
+  if (QObject* object = event->object()) return object;
+  for (QAccessibleInterface* i = event->accessibleInterface(); i; i = i->parent())
+    if (i->object()) return i->object();
+  return nullptr;
+}
+
 void Record(QAccessibleEvent* event) {
-  QObject* object = event->object();
+  QObject* object = ObjectOf(event);
   if (!object) return;
   QString text;
   switch (event->type()) {
@@ -37,7 +45,7 @@ void Record(QAccessibleEvent* event) {
     case QAccessible::NameChanged:
     case QAccessible::DescriptionChanged:
       // The event names the change; the words are the interface's now.
-      if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object))
+      if (QAccessibleInterface* iface = event->accessibleInterface())
         text = iface->text(event->type() == QAccessible::NameChanged ? QAccessible::Name
                                                                      : QAccessible::Description);
       break;

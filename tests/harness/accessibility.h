@@ -23,7 +23,7 @@ QStringList FocusableWithoutName(QWidget* window);
 // the control's new name or description.
 struct AccessibleChange {
   QAccessible::Event type;
-  QString object;  // the object name of the control
+  QString object;  // the object name of the control (a cell's: its table's)
   QString text;
 };
 

@@ -107,6 +107,14 @@ TEST(ResultFields, QtReportsTheNewTextOfEditsLabelsAndTextAreasButNotOfTableCell
          table->item(0, 0)->setText(QStringLiteral("42"));
        },
        QAccessible::TableModelChanged, false},
+      {"a table cell the window reports",
+       [](QWidget& w) {
+         auto* table = Named(new QTableWidget(1, 1, &w), "Field");
+         table->setItem(0, 0, new QTableWidgetItem(QStringLiteral("0")));
+         table->item(0, 0)->setText(QStringLiteral("42"));
+         ReportCellChange(table, 0, 0);
+       },
+       QAccessible::NameChanged, true},
   };
   for (const QtSendsRow& row : rows) {
     SCOPED_TRACE(row.widget);
