@@ -14,8 +14,9 @@ BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-c
 # dpkg-shlibdeps; a clean Debian has neither.
 PACKAGE_PACKAGES=(dpkg-dev file)
 # pdflatex compiles the LaTeX export; pdftotext and pdftoppm read the PDF export back.
+# qt6-base-private-dev lets the accessibility tests switch on the events a screen reader gets.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev desktop-file-utils appstream texlive-latex-base
-               poppler-utils "${PACKAGE_PACKAGES[@]}")
+               poppler-utils qt6-base-private-dev "${PACKAGE_PACKAGES[@]}")
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

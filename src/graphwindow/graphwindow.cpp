@@ -1,5 +1,6 @@
 #include "graphwindow/graphwindow.h"
 
+#include "numbers/words.h"
 #include "ui/ui.h"
 #include "ui/widgets.h"
 
@@ -127,30 +128,34 @@ class GraphArea : public QWidget {
 
 TFGraph::TFGraph(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("FGraph"));
-  setWindowTitle(QStringLiteral("Graph"));
+  setWindowTitle(tr("Graph"));
 
   PGraph = new GraphArea(this);
   IdFacts = Named(new QPlainTextEdit(this), "IdFacts");
   IdFacts->setReadOnly(true);
   IdFacts->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  IdFacts->setAccessibleName(QStringLiteral("Facts of the graph"));
-  // Room for a sentence of four roots on a line.
-  IdFacts->setMinimumWidth(IdFacts->fontMetrics().horizontalAdvance(
-                               QStringLiteral("Real roots: ≈ -1.414, -1/2, 1 (double), ≈ 1.414.")) +
-                           24);
+  IdFacts->setAccessibleName(tr("Facts of the graph"));
+  // Room for a sentence of four roots on a line, in the program's language.
+  IdFacts->setMinimumWidth(
+      IdFacts->fontMetrics().horizontalAdvance(
+          FromStd(Fill(translate("Graph", "Real roots: %1."),
+                       {"\xE2\x89\x88 -1.414, -1/2, 1 (" + MultiplicityWord(2) + "), \xE2\x89\x88 1.414"}))) +
+      24);
   EtTrace = Label(QString(), this, "EtTrace");
   EtTrace->setWordWrap(true);
   EtTrace->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  EtHelp = Label(QStringLiteral("Zoom: wheel, + and −. Move: drag, arrow keys. Fit: Home.\n"
-                                "Trace: mouse, Shift+← →; Ctrl+← → jumps to the next point."),
+  //: The keys of the graph; keep the line break, the keys' names may be your keyboard's.
+  EtHelp = Label(tr("Zoom: wheel, + and −. Move: drag, arrow keys. Fit: Home.\n"
+                    "Trace: mouse, Shift+← →; Ctrl+← → jumps to the next point."),
                  this, "EtHelp");
   EtHelp->setWordWrap(true);
-  BtZoomIn = Button("BtZoomIn", QStringLiteral("+"), QStringLiteral("Zoom in"), this);
-  BtZoomOut = Button("BtZoomOut", QStringLiteral("−"), QStringLiteral("Zoom out"), this);
-  BtReset = Button("BtReset", QStringLiteral("Fit"), QStringLiteral("Fit every point (Home)"), this);
-  BtPng = Button("BtPng", QStringLiteral("PNG..."), QStringLiteral("Save as a PNG picture"), this);
-  BtSvg = Button("BtSvg", QStringLiteral("SVG..."), QStringLiteral("Save as an SVG drawing"), this);
-  BtPrint = Button("BtPrint", QStringLiteral("Print..."), QStringLiteral("Print the graph"), this);
+  BtZoomIn = Button("BtZoomIn", QStringLiteral("+"), tr("Zoom in"), this);
+  BtZoomOut = Button("BtZoomOut", QStringLiteral("−"), tr("Zoom out"), this);
+  //: Show the whole curve with its points again.
+  BtReset = Button("BtReset", tr("Fit"), tr("Fit every point (Home)"), this);
+  BtPng = Button("BtPng", QStringLiteral("PNG..."), tr("Save as a PNG picture"), this);
+  BtSvg = Button("BtSvg", QStringLiteral("SVG..."), tr("Save as an SVG drawing"), this);
+  BtPrint = Button("BtPrint", tr("Print..."), tr("Print the graph"), this);
 
   auto* zoom = new QHBoxLayout;
   for (QPushButton* b : {BtZoomIn, BtZoomOut, BtReset}) zoom->addWidget(b);
@@ -204,12 +209,13 @@ void TFGraph::ShowFacts() {
   QString text = caption;
   for (const std::string& sentence : facts_.sentences) text += QStringLiteral("\n") + FromStd(sentence);
   IdFacts->setPlainText(text);
-  PGraph->setAccessibleName(QStringLiteral("Graph of ") + caption);
   PGraph->setAccessibleDescription(FromStd(facts_.text));
 }
 
 void TFGraph::ShowTrace() {
-  QString text = QStringLiteral("Trace: -");
+  //: The trace before the mouse or the keys have chosen a point.
+  QString text = tr("Trace: -");
+  const bool traced = traceMark_ >= 0 || traceX_;
   if (traceMark_ >= 0) {
     text = FromStd(marks_[static_cast<std::size_t>(traceMark_)].text);
   } else if (traceX_) {
@@ -217,6 +223,11 @@ void TFGraph::ShowTrace() {
     text = FromStd(TraceText(facts_, *traceX_, TickStepX()));
   }
   EtTrace->setText(text);
+  // The area has the focus while the keys trace: its name carries the trace, so that a screen
+  // reader says each new point.
+  const QString graph = tr("Graph of %1").arg(GraphCaption(name_, facts_.p));
+  //: The graph's name for a screen reader while it traces: %1 names the graph, %2 is the trace.
+  PGraph->setAccessibleName(traced ? tr("%1; %2").arg(graph, text) : graph);
   PGraph->update();
 }
 
@@ -286,13 +297,16 @@ ExportResult TFGraph::Export(const QString& fileName) {
 void TFGraph::ExportClick(const QString& suffix) {
   QFileDialog dialog(this);
   dialog.setObjectName(QStringLiteral("DlgExport"));
-  dialog.setWindowTitle(QStringLiteral("Save the graph"));
+  dialog.setWindowTitle(tr("Save the graph"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setDefaultSuffix(suffix);
-  dialog.setNameFilter(suffix == QStringLiteral("png") ? QStringLiteral("PNG pictures (*.png)")
-                                                       : QStringLiteral("SVG drawings (*.svg)"));
+  dialog.setNameFilter(suffix == QStringLiteral("png")
+                           //: Keep the pattern in brackets as it is.
+                           ? tr("PNG pictures (%1)").arg(QStringLiteral("*.png"))
+                           //: Keep the pattern in brackets as it is.
+                           : tr("SVG drawings (%1)").arg(QStringLiteral("*.svg")));
   dialog.selectFile(QStringLiteral("graph-") + name_ + QStringLiteral(".") + suffix);
   if (dialog.exec() != QDialog::Accepted) return;
   const QString fileName = dialog.selectedFiles().value(0);
@@ -301,10 +315,11 @@ void TFGraph::ExportClick(const QString& suffix) {
     case ExportResult::Written:
       return;
     case ExportResult::UnknownSuffix:
-      ShowMessage(QStringLiteral("A graph is saved as .png or .svg"));
+      //: Keep the suffixes as they are.
+      ShowMessage(tr("A graph is saved as %1 or %2").arg(QStringLiteral(".png"), QStringLiteral(".svg")));
       return;
     case ExportResult::CannotWrite:
-      ShowMessage(QStringLiteral("Cannot create file ") + QDir::toNativeSeparators(fileName));
+      ShowMessage(CannotCreateFile(QDir::toNativeSeparators(fileName)));
       return;
   }
 }
@@ -316,7 +331,7 @@ void TFGraph::PrintClick() {
   if (dialog.exec() != QDialog::Accepted) return;
   QPainter painter;
   if (!painter.begin(&printer)) {
-    ShowMessage(QStringLiteral("Cannot print"));
+    ShowMessage(tr("Cannot print"));
     return;
   }
   // Drawn at the window's size in its own units, then scaled to fit the page.

@@ -5,6 +5,7 @@
 #include "ui/widgets.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QFile>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -18,7 +19,10 @@ namespace {
 
 QString ReadGuide() {
   QFile file(QStringLiteral(":/guide/README.md"));
-  if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("# Guide\n\nThe guide is missing.");
+  if (!file.open(QIODevice::ReadOnly)) {
+    return QStringLiteral("# %1\n\n%2").arg(QCoreApplication::translate("Help", "Guide"),
+                                             QCoreApplication::translate("Help", "The guide is missing."));
+  }
   return GuideMarkdown(QString::fromUtf8(file.readAll()));
 }
 
@@ -26,12 +30,13 @@ QString ReadGuide() {
 
 TFHelp::TFHelp(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("FHelp"));
-  setWindowTitle(QStringLiteral("Tessaro guide"));
+  //: The title of the window of the program's guide.
+  setWindowTitle(tr("Tessaro guide"));
   setWindowIcon(AppIcon());
   setWindowFlag(Qt::Window);
   IdGuide = Named(new QTextBrowser(this), "IdGuide");
   IdGuide->setOpenExternalLinks(true);
-  IdGuide->setAccessibleName(QStringLiteral("Guide"));
+  IdGuide->setAccessibleName(tr("Guide"));
   // Pictures are named relative to the README; the resource keeps that tree.
   IdGuide->document()->setMetaInformation(QTextDocument::DocumentUrl,
                                           QStringLiteral("qrc:/guide/"));

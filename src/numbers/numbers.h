@@ -10,3 +10,4 @@
 #include "numbers/rateval.h"
 #include "numbers/rational.h"
 #include "numbers/wideint.h"
+#include "numbers/words.h"

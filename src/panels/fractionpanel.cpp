@@ -79,7 +79,7 @@ BinaryResults BinaryOperations(std::string_view first, std::string_view second) 
   results.F2 = RatText(f2);
   const auto cell = [&](auto op) {
     Rational r;
-    return op(f1, f2, r) ? RatText(r) : std::string(NotCalculable);
+    return op(f1, f2, r) ? RatText(r) : ShownFailure(NotCalculable);
   };
   results.Cells = {cell(RatAdd), cell(RatSub), cell(RatMul), cell(RatDiv)};
   return results;

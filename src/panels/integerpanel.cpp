@@ -2,6 +2,7 @@
 
 #include "numbers/conversionerror.h"
 #include "numbers/numbers.h"
+#include "numbers/words.h"
 #include "panels/failuretexts.h"
 
 #include <algorithm>
@@ -32,12 +33,12 @@ bool HcdFits(std::int32_t a, std::int32_t b) {
 std::string PowerText(std::int32_t n, std::int32_t k) {
   if (n == 0) return "0";
   const std::int32_t p = PowOk(n, k);
-  return p == Overflowed ? std::string(NotCalculable) : std::to_string(p);
+  return p == Overflowed ? ShownFailure(NotCalculable) : std::to_string(p);
 }
 
 std::string FactorialText(std::int32_t n) {
-  if (n < 0) return " Not calculable (N< 0)";
-  if (n > 160) return " Not calculable (N> 160)";
+  if (n < 0) return " " + NotCalculableBecause("N< 0");
+  if (n > 160) return " " + NotCalculableBecause("N> 160");
   return FloatText(Fact(n));
 }
 
@@ -52,7 +53,8 @@ BasisCheck ReadBasis(std::string_view text, std::int32_t& basis) {
 }
 
 std::string BasisRefusal(std::string_view text) {
-  return std::string(text) + " isn't a valid basis";
+  //: %1 is the number typed as a basis.
+  return Fill(translate("Integers", "%1 isn't a valid basis"), {text});
 }
 
 TwoIntTexts TwoIntResults(std::int32_t n1, std::int32_t n2, int decimals) {
@@ -72,7 +74,8 @@ TwoIntTexts TwoIntResults(std::int32_t n1, std::int32_t n2, int decimals) {
     t.Quot = q > INT32_MAX ? Overflow : std::to_string(q);
     t.Rem = std::to_string(std::int64_t{n1} - std::int64_t{n2} * q);
   } else {
-    t.FloatDiv = "infinite";
+    //: The quotient n1/n2 shown for n2 = 0.
+    t.FloatDiv = translate("Integers", "infinite");
   }
   t.Hcd = HcdFits(n1, n2) ? std::to_string(Hcd(n1, n2)) : Overflow;
   if (n1 == 0 || n2 == 0) {

@@ -1,13 +1,28 @@
 #include "panels/letteredlist.h"
 
+#include "numbers/words.h"
+
 namespace tessaro {
 
-ListRules IntegerListRules() { return {23, LowerLetters, "List full (23 numbers)", false}; }
+namespace {
+std::string Count(std::size_t capacity) { return std::to_string(capacity); }
+}  // namespace
 
-ListRules FractionListRules() { return {22, LowerLetters, "List full (22 fractions)", false}; }
+ListRules IntegerListRules() {
+  //: %1 is the capacity of the list (23).
+  return {23, LowerLetters, Fill(translate("Lists", "List full (%1 numbers)"), {Count(23)}), false};
+}
+
+ListRules FractionListRules() {
+  //: %1 is the capacity of the list (22).
+  return {22, LowerLetters, Fill(translate("Lists", "List full (%1 fractions)"), {Count(22)}),
+          false};
+}
 
 ListRules PolynomialListRules() {
-  return {24, PolynomialLetters, "List full (24 polynomials)", true};
+  //: %1 is the capacity of the list (24).
+  return {24, PolynomialLetters,
+          Fill(translate("Lists", "List full (%1 polynomials)"), {Count(24)}), true};
 }
 
 }  // namespace tessaro

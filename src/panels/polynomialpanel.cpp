@@ -1,5 +1,6 @@
 #include "panels/polynomialpanel.h"
 
+#include "numbers/words.h"
 #include "panels/failuretexts.h"
 #include "polynomials/coefficient.h"
 
@@ -14,8 +15,6 @@ constexpr int DegreeTooHigh = 0;     // PolMul, PolIntegral
 constexpr int Overflowed = -1;       // a coefficient passed Long_Max (PolDivMod too)
 constexpr int DividesExactly = 0;    // PolDivMod: 0 exact, 1 a remainder, -2 a zero divisor
 constexpr int RootsOverflowed = -1;  // PolIntRoots
-
-std::string Str(std::string_view s) { return std::string(s); }
 
 // A coefficient the window may use: a rational with a non-zero denominator.
 bool ReadRational(std::string_view text, Rational& r) { return RatFromText(text, r) && r.Den != 0; }
@@ -43,7 +42,7 @@ PolCells CellsOfIntPol(const IntPolynomial& ip) {
 
 std::string PolValueText(const Polynomial& p, std::string_view x) {
   Rational at, value;
-  if (!ReadRational(x, at) || !PolValueAt(p, at, value)) return Str(NotCalculable);
+  if (!ReadRational(x, at) || !PolValueAt(p, at, value)) return ShownFailure(NotCalculable);
   return RatText(value);
 }
 
@@ -51,24 +50,24 @@ PolUnaryTexts UnaryTextsOf(const Polynomial& p) {
   PolUnaryTexts t;
   RootList roots{};
   if (PolIntRoots(p, roots) == RootsOverflowed) {
-    t.roots = t.factorization = Str(NotCalculable);
+    t.roots = t.factorization = ShownFailure(NotCalculable);
   } else {
     TwoS texts = RootsText(roots);
     t.roots = std::move(texts.roots);
     t.factorization = std::move(texts.factorization);
   }
   Polynomial d{};
-  t.derivative = PolDerivative(p, d) == Done ? PolToText(d) : Str(CoefficientOverflow);
+  t.derivative = PolDerivative(p, d) == Done ? PolToText(d) : ShownFailure(CoefficientOverflow);
   Polynomial i{};
   switch (PolIntegral(p, i)) {
     case Done:
       t.integral = PolToText(i) + "+C";
       break;
     case DegreeTooHigh:
-      t.integral = Str(DegreeAbove9);
+      t.integral = ShownFailure(DegreeAbove9);
       break;
     default:
-      t.integral = Str(CoefficientOverflow);
+      t.integral = ShownFailure(CoefficientOverflow);
   }
   return t;
 }
@@ -76,17 +75,17 @@ PolUnaryTexts UnaryTextsOf(const Polynomial& p) {
 PolBinaryTexts BinaryTextsOf(const Polynomial& a, const Polynomial& b) {
   PolBinaryTexts t;
   Polynomial r{};
-  t.sum = PolAdd(a, b, r) == Done ? PolToText(r) : Str(CoefficientOverflow);
-  t.difference = PolSub(a, b, r) == Done ? PolToText(r) : Str(CoefficientOverflow);
+  t.sum = PolAdd(a, b, r) == Done ? PolToText(r) : ShownFailure(CoefficientOverflow);
+  t.difference = PolSub(a, b, r) == Done ? PolToText(r) : ShownFailure(CoefficientOverflow);
   switch (PolMul(a, b, r)) {
     case Done:
       t.product = PolToText(r);
       break;
     case DegreeTooHigh:
-      t.product = Str(DegreeAbove9);
+      t.product = ShownFailure(DegreeAbove9);
       break;
     default:
-      t.product = Str(CoefficientOverflow);
+      t.product = ShownFailure(CoefficientOverflow);
   }
   Polynomial q{};
   const int division = PolDivMod(a, b, q, r);
@@ -95,10 +94,10 @@ PolBinaryTexts BinaryTextsOf(const Polynomial& a, const Polynomial& b) {
     t.remainder = PolToText(r);
   } else {
     // Any failure but an overflow is a zero divisor.
-    t.quotient = t.remainder = Str(division == Overflowed ? CoefficientOverflow : NotCalculable);
+    t.quotient = t.remainder = ShownFailure(division == Overflowed ? CoefficientOverflow : NotCalculable);
   }
-  t.hcd = PolHcd(a, b, r) == Done ? PolToText(r) : Str(HcdLcmOverflow);
-  t.lcm = PolLcm(a, b, r) == Done ? PolToText(r) : Str(HcdLcmOverflow);
+  t.hcd = PolHcd(a, b, r) == Done ? PolToText(r) : ShownFailure(HcdLcmOverflow);
+  t.lcm = PolLcm(a, b, r) == Done ? PolToText(r) : ShownFailure(HcdLcmOverflow);
   return t;
 }
 
@@ -112,15 +111,18 @@ PolCombinedText CombinedTextOf(int code, const Polynomial& result) {
     case EvalDone:
       return {PolToText(result), std::nullopt};
     case EvalNotDivisible:
-      return {"Not divisible polynomials", TextColour{250, 0, 0}};
+      return {translate("Polynomials", "Not divisible polynomials"), TextColour{250, 0, 0}};
     case EvalBadExponent:
-      return {"exponent should be >1 integer", TextColour{150, 0, 0}};
+      //: %1 is ">1": the exponent must be an integer greater than 1.
+      return {Fill(translate("Polynomials", "exponent should be %1 integer"), {">1"}),
+              TextColour{150, 0, 0}};
     case EvalDegreeAbove9:
-      return {Str(DegreeAbove9), TextColour{100, 0, 0}};
+      return {ShownFailure(DegreeAbove9), TextColour{100, 0, 0}};
     case EvalOverflow:  // shown as a failed division is
-      return {Str(CoefficientOverflow), TextColour{250, 0, 0}};
+      return {ShownFailure(CoefficientOverflow), TextColour{250, 0, 0}};
     default:
-      return {"WHAT IS IT?", TextColour{128, 0, 64}};
+      //: An evaluation that ended in a way the program does not know; shouted on purpose.
+      return {translate("Polynomials", "WHAT IS IT?"), TextColour{128, 0, 64}};
   }
 }
 

@@ -22,12 +22,14 @@ std::string Joined(const std::vector<GraphPoint>& points) {
   return out;
 }
 
-// "Real roots: -1/2, 1/2." — singular for one, "none" for none.
-std::string Sentence(const std::string& one, const std::string& many,
+// "Real roots: -1/2, 1/2.": the pattern for one point, for several, or the words for none.
+std::string Sentence(const std::string& one, const std::string& many, const std::string& none,
                      const std::vector<GraphPoint>& points) {
-  if (points.empty()) return many + ": " + translate("Graph", "none") + ".";
-  return (points.size() == 1 ? one : many) + ": " + Joined(points) + ".";
+  if (points.empty()) return none;
+  return Fill(points.size() == 1 ? one : many, {Joined(points)});
 }
+
+std::string NoTurningPoints() { return translate("Graph", "Turning points: none."); }
 
 std::string CoordinateText(bool exact, const WideRational& value, double approx) {
   if (exact) {
@@ -94,8 +96,10 @@ GraphFacts FactsOf(const Polynomial& p) {
   facts.yIntercept = PolValueApprox(p, 0);
   if (outcome == RootsOutcome::EveryX) {
     facts.state = GraphState::ZeroPolynomial;
-    facts.sentences = {translate("Graph", "Real roots: every x (the polynomial is 0)."),
-                       translate("Graph", "Turning points") + ": " + translate("Graph", "none") + "."};
+    //: %1 is the variable, x; %2 is 0.
+    facts.sentences = {Fill(translate("Graph", "Real roots: every %1 (the polynomial is %2)."),
+                            {"x", "0"}),
+                       NoTurningPoints()};
     facts.text = facts.sentences[0] + " " + facts.sentences[1];
     return facts;
   }
@@ -117,13 +121,23 @@ GraphFacts FactsOf(const Polynomial& p) {
     }
   }
   facts.sentences = {
-      Sentence(translate("Graph", "Real root"), translate("Graph", "Real roots"), facts.roots),
-      Sentence(translate("Graph", "Turning point"), translate("Graph", "Turning points"),
+      //: %1 is the label of the one real root: "Real root: 1/2.".
+      Sentence(translate("Graph", "Real root: %1."),
+               //: %1 lists the labels of the real roots: "Real roots: -1/2, 1 (double).".
+               translate("Graph", "Real roots: %1."), translate("Graph", "Real roots: none."),
+               facts.roots),
+      //: %1 is the label of the one turning point: "Turning point: (0, -1).".
+      Sentence(translate("Graph", "Turning point: %1."),
+               //: %1 lists the labels of the turning points.
+               translate("Graph", "Turning points: %1."), NoTurningPoints(),
                facts.turningPoints)};
   if (!facts.flatPoints.empty()) {
-    facts.sentences.push_back(Sentence(translate("Graph", "Stationary point of inflection"),
-                                       translate("Graph", "Stationary points of inflection"),
-                                       facts.flatPoints));
+    facts.sentences.push_back(
+        //: %1 is the label of the one stationary point of inflection: "... (0, 0).".
+        Sentence(translate("Graph", "Stationary point of inflection: %1."),
+                 //: %1 lists the labels of the stationary points of inflection.
+                 translate("Graph", "Stationary points of inflection: %1."), "",
+                 facts.flatPoints));
   }
   for (const std::string& sentence : facts.sentences)
     facts.text += (facts.text.empty() ? "" : " ") + sentence;

@@ -3,7 +3,6 @@
 #include "numbers/words.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <tuple>
@@ -162,25 +161,47 @@ std::string TraceText(const GraphFacts& facts, double x, double step) {
   return "x = " + Fixed(x, DecimalsFor(step)) + ", P(x) ≈ " + ValueText(y, step);
 }
 
+namespace {
+
+// A mark with its words in both places: alone or first ("Root: 1"), and after another mark
+// of the same point ("; turning point: (1, 0)"), where English writes no capital.
+struct Mark {
+  double x = 0;
+  std::string first, after;
+};
+
+void AddMarks(std::vector<Mark>& marks, const std::vector<GraphPoint>& points,
+              const std::string& first, const std::string& after) {
+  for (const GraphPoint& p : points)
+    marks.push_back({p.x, Fill(first, {p.label}), Fill(after, {p.label})});
+}
+
+}  // namespace
+
 std::vector<TraceMark> TraceMarks(const GraphFacts& facts) {
-  std::vector<TraceMark> marks;
-  for (const GraphPoint& r : facts.roots)
-    marks.push_back({r.x, translate("Graph", "Root") + ": " + r.label});
-  for (const GraphPoint& t : facts.turningPoints)
-    marks.push_back({t.x, translate("Graph", "Turning point") + ": " + t.label});
-  for (const GraphPoint& f : facts.flatPoints)
-    marks.push_back({f.x, translate("Graph", "Stationary point of inflection") + ": " + f.label});
+  std::vector<Mark> marks;
+  //: What the trace shows on a root; %1 is its label: "Root: 1 (double)".
+  AddMarks(marks, facts.roots, translate("Graph", "Root: %1"),
+           //: The same after another mark of the point: "Turning point: (1, 0); root: 1".
+           translate("Graph", "root: %1"));
+  //: What the trace shows on a turning point; %1 is its label: "Turning point: (0, -1)".
+  AddMarks(marks, facts.turningPoints, translate("Graph", "Turning point: %1"),
+           //: The same after another mark of the point: "Root: 1 (double); turning point: (1, 0)".
+           translate("Graph", "turning point: %1"));
+  //: What the trace shows on a stationary point of inflection; %1 is its label.
+  AddMarks(marks, facts.flatPoints, translate("Graph", "Stationary point of inflection: %1"),
+           //: The same after another mark of the point: "Root: 0 (triple); stationary point...".
+           translate("Graph", "stationary point of inflection: %1"));
   std::stable_sort(marks.begin(), marks.end(),
-                   [](const TraceMark& a, const TraceMark& b) { return a.x < b.x; });
+                   [](const Mark& a, const Mark& b) { return a.x < b.x; });
   // A double root is a turning point too: one mark says both. Each x is within 1e-9 of the
   // point, so two within 2e-9 may be the same point.
   std::vector<TraceMark> merged;
-  for (TraceMark& m : marks) {
+  for (const Mark& m : marks) {
     if (!merged.empty() && m.x - merged.back().x <= 2e-9) {
-      m.text[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(m.text[0])));
-      merged.back().text += "; " + m.text;
+      merged.back().text += "; " + m.after;
     } else {
-      merged.push_back(std::move(m));
+      merged.push_back({m.x, m.first});
     }
   }
   return merged;

@@ -4,12 +4,16 @@
 #include <cstdlib>
 #include <numeric>
 
+#include "numbers/words.h"
 #include "polynomials/coefficient.h"
 #include "polynomials/divisors.h"
 
 namespace tessaro {
 
 namespace {
+
+// "  - none -  ": the word between dashes and blanks, as the roots field shows it.
+std::string Dashed(const std::string& word) { return "  - " + word + " -  "; }
 
 // Records v as the next root and divides it out as often as it divides.
 bool TakeRoot(int32_t v, IntPolynomial& ip, RootList& list) {
@@ -161,7 +165,8 @@ TwoS RootsText(const RootList& list) {
   const int count = std::clamp(list.count, 0, 9);
   IntPolynomial cofactor = list.cofactor;
   const int dc = IntPolDegree(cofactor);
-  if (count == 0 && dc == 0 && cofactor[0] == 0) return {"  - all -  ", "0"};
+  //: The integer roots of the zero polynomial: every integer is one.
+  if (count == 0 && dc == 0 && cofactor[0] == 0) return {Dashed(translate("Roots", "all")), "0"};
 
   // The text must equal P = (content / scale) · roots · cofactor: the cofactor's sign, or the
   // whole cofactor when it is a constant, joins the constant in front.
@@ -188,7 +193,8 @@ TwoS RootsText(const RootList& list) {
   out.factorization = ConstantText(num, den, count == 0 && dc == 0);
   const std::string cofactorText = IntPolToText(cofactor);
   if (count == 0) {
-    out.roots = "  - none -  ";
+    //: No integer roots.
+    out.roots = Dashed(translate("Roots", "none"));
     if (dc >= 1) {
       out.factorization =
           out.factorization.empty() ? cofactorText : out.factorization + "(" + cofactorText + ")";

@@ -1,6 +1,8 @@
 #include "problems/fractionproblems.h"
 
 #include "numbers/letters.h"
+#include "numbers/words.h"
+#include "problems/problemwords.h"
 
 #include <cstddef>
 
@@ -11,7 +13,9 @@ namespace {
 constexpr const char* kSeparator = "\r\n----------------\r\n";
 
 void AddBinary(const FractionTexts& t, std::string& q, std::string& a) {
-  q += "If f1= " + t.F1 + " and f2= " + t.F2 + ", calculate: ";
+  //: %1 and %2 give the fractions: "f1= 1/2", "f2= 3/4". The operations follow.
+  q += Fill(translate("Problems", "If %1 and %2, calculate:"), {"f1= " + t.F1, "f2= " + t.F2}) +
+       " ";
   for (std::size_t c = 0; c < t.Labels.size(); ++c) {
     const std::string sep = c + 1 < t.Labels.size() ? ", " : "";
     q += t.Labels[c] + sep;
@@ -29,9 +33,8 @@ void AddCombined(const FractionTexts& t, std::string& q, std::string& a) {
     if (!given.empty()) given += ", ";
     given += std::string(1, letter) + " = " + t.List[i];
   }
-  q += given.empty() ? "C" : "If  " + given + ", c";
+  q += given.empty() ? Calculate(t.TxtOC) : IfCalculate(" " + given, t.TxtOC);
   if (!t.List.empty()) a += t.EtOC + " = ";
-  q += "alculate " + t.TxtOC;
   a += t.IdROC;
 }
 

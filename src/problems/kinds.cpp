@@ -5,6 +5,7 @@
 #include "numbers/longint.h"
 #include "numbers/basetext.h"
 #include "numbers/rational.h"
+#include "numbers/words.h"
 #include "panels/fractionpanel.h"
 #include "panels/integerpanel.h"
 #include "panels/letteredlist.h"
@@ -35,32 +36,54 @@ struct Overloaded : F... {
 template <class... F>
 Overloaded(F...) -> Overloaded<F...>;
 
+// The reasons given in more than one place.
+std::string NotAFraction() {
+  //: After the name of a field: "f2 is not a fraction".
+  return translate("ProblemParams", "is not a fraction");
+}
+std::string CannotBeCalculated() {
+  //: After the name of a field: "expression cannot be calculated".
+  return translate("ProblemParams", "cannot be calculated");
+}
+std::string NoTextsToMake() {
+  //: After "kind", the name of a field: "kind has no texts to make" (a typed problem).
+  return translate("ProblemParams", "has no texts to make");
+}
+
 void InRange(std::int32_t v, std::int32_t lo, std::int32_t hi, const char* field) {
   if (v < lo || v > hi)
-    throw Refusal{field, "must be from " + std::to_string(lo) + " to " + std::to_string(hi)};
+    //: After the name of a field: "basis must be from 2 to 201".
+    throw Refusal{field, Fill(translate("ProblemParams", "must be from %1 to %2"),
+                              {std::to_string(lo), std::to_string(hi)})};
 }
 
 void ListSize(std::size_t size, std::size_t lo, std::size_t hi, const char* field) {
   if (size < lo || size > hi)
-    throw Refusal{field, "must hold from " + std::to_string(lo) + " to " + std::to_string(hi) +
-                             " items"};
+    //: After the name of a list: "numbers must hold from 2 to 23 items".
+    throw Refusal{field, Fill(translate("ProblemParams", "must hold from %1 to %2 items"),
+                              {std::to_string(lo), std::to_string(hi)})};
 }
 
 void Expression(const std::string& e) {
-  if (e.empty()) throw Refusal{"expression", "is empty"};
+  //: After the name of a field: "expression is empty".
+  if (e.empty()) throw Refusal{"expression", translate("ProblemParams", "is empty")};
 }
 
 // A fraction text as the Fractions window's list shows it.
 std::string FractionText(const std::string& text, const char* field) {
   Rational r;
-  if (!RatFromText(text, r)) throw Refusal{field, "is not a fraction"};
-  if (r.Den == 0) throw Refusal{field, "has denominator 0"};
+  if (!RatFromText(text, r)) throw Refusal{field, NotAFraction()};
+  //: After the name of a field: "f1 has denominator 0"; %1 is 0.
+  if (r.Den == 0) throw Refusal{field, Fill(translate("ProblemParams", "has denominator %1"), {"0"})};
   return RatText(r);
 }
 
 Polynomial PolynomialOf(const std::string& text, const char* field) {
   Polynomial p{};
-  if (!PolFromText(text, p)) throw Refusal{field, "is not a rational polynomial"};
+  if (!PolFromText(text, p)) {
+    //: After the name of a field: "a is not a rational polynomial".
+    throw Refusal{field, translate("ProblemParams", "is not a rational polynomial")};
+  }
   return p;
 }
 
@@ -101,7 +124,7 @@ void FillCombined(const IntegerCombinedParams& p, IntegerProblemInput& in) {
   InRange(p.decimals, 1, 9, "decimals");
   const std::string replaced = CombinedText(p.expression, p.numbers);
   const CombinedTexts r = CombinedResults(replaced, p.decimals);
-  if (!r.Ok) throw Refusal{"expression", "cannot be calculated"};
+  if (!r.Ok) throw Refusal{"expression", CannotBeCalculated()};
   in.IdOC = p.expression;
   in.EtOC = replaced;
   in.IdROC1 = r.Rational;
@@ -124,7 +147,7 @@ void FillFractionPair(const FractionPairParams& p, FractionTexts& t) {
   const std::string f1 = FractionText(p.f1, "f1");
   const std::string f2 = FractionText(p.f2, "f2");
   const BinaryResults r = BinaryOperations(f1, f2);
-  if (r.Outcome != BinaryOutcome::Done) throw Refusal{"f2", "is not a fraction"};
+  if (r.Outcome != BinaryOutcome::Done) throw Refusal{"f2", NotAFraction()};
   t.F1 = f1;
   t.F2 = f2;
   t.Labels = BinaryLabels("f1", "f2");
@@ -139,7 +162,7 @@ void FillFractionCombined(const FractionCombinedParams& p, FractionTexts& t) {
   t.TxtOC = p.expression;
   t.EtOC = ReplaceLetters(p.expression, t.List);
   const std::optional<std::string> value = CombinedValue(t.EtOC);
-  if (!value) throw Refusal{"expression", "cannot be calculated"};
+  if (!value) throw Refusal{"expression", CannotBeCalculated()};
   t.IdROC = *value;
 }
 
@@ -189,7 +212,7 @@ void FillPolynomialCombined(const PolynomialCombinedParams& p, PolShown& s) {
 TPrbl Make(const ProblemParams& params) {
   return std::visit(
       Overloaded{
-          [](const TextParams&) -> TPrbl { throw Refusal{"kind", "has no texts to make"}; },
+          [](const TextParams&) -> TPrbl { throw Refusal{"kind", NoTextsToMake()}; },
           [](const IntegerSingleParams& p) {
             IntegerProblemInput in;
             FillSingle(p, in);
@@ -251,10 +274,12 @@ Theme ThemeOf(const ProblemParams& p) {
 }
 
 TPrbl MakeAll(const std::vector<ProblemParams>& sections) {
-  if (sections.empty()) throw Refusal{"kind", "has no sections"};
+  //: After "kind", the name of a field: "kind has no sections".
+  if (sections.empty()) throw Refusal{"kind", translate("ProblemParams", "has no sections")};
   const Theme theme = ThemeOf(sections.front());
   for (const ProblemParams& p : sections)
-    if (ThemeOf(p) != theme) throw Refusal{"kind", "mixes themes"};
+    //: After "kind", the name of a field: "kind mixes themes" (integers with fractions...).
+    if (ThemeOf(p) != theme) throw Refusal{"kind", translate("ProblemParams", "mixes themes")};
   switch (theme) {
     case Theme::Integers: {
       IntegerProblemInput in;
@@ -274,7 +299,10 @@ TPrbl MakeAll(const std::vector<ProblemParams>& sections) {
         if (auto* s = std::get_if<FractionCombinedParams>(&p))
           FillFractionCombined(*s, t), combined = true;
       }
-      if (!pair || !combined) throw Refusal{"kind", "needs both fraction sections"};
+      if (!pair || !combined) {
+        //: After "kind", the name of a field: "kind needs both fraction sections".
+        throw Refusal{"kind", translate("ProblemParams", "needs both fraction sections")};
+      }
       return FractionProblem(t, FractionProblemMode::All);
     }
     case Theme::Polynomials: {
@@ -286,13 +314,16 @@ TPrbl MakeAll(const std::vector<ProblemParams>& sections) {
         if (auto* x = std::get_if<PolynomialCombinedParams>(&p))
           FillPolynomialCombined(*x, s), combined = true;
       }
-      if (!pair || !combined) throw Refusal{"kind", "needs the pair and combined sections"};
+      if (!pair || !combined) {
+        //: After "kind", the name of a field: "kind needs the pair and combined sections".
+        throw Refusal{"kind", translate("ProblemParams", "needs the pair and combined sections")};
+      }
       return PolMenuProblem(PolProblemKind::All, s);
     }
     case Theme::None:
       break;
   }
-  throw Refusal{"kind", "has no texts to make"};
+  throw Refusal{"kind", NoTextsToMake()};
 }
 
 template <class F>

@@ -1,5 +1,6 @@
 #include "problems/problemfile.h"
 
+#include "numbers/words.h"
 #include "textfile/textfile.h"
 
 namespace tessaro {
@@ -45,10 +46,12 @@ std::string ProblemFileText(SaveMode mode, std::string_view existing, std::strin
     AddLine(out, ProblemSeparator);
     AddLine(out, "");
   }
-  AddLine(out, "Question:");
+  //: The heading of the question in a problem file.
+  AddLine(out, translate("Problems", "Question:"));
   for (const std::string& line : TextLines(question)) AddLine(out, line);
   AddLine(out, "");
-  AddLine(out, "Answer:");
+  //: The heading of the answer in a problem file.
+  AddLine(out, translate("Problems", "Answer:"));
   for (const std::string& line : TextLines(answer)) AddLine(out, line);
   return out;
 }

@@ -5,6 +5,7 @@
 #include "numbers/conversionerror.h"
 #include "numbers/letters.h"
 #include "numbers/rational.h"
+#include "numbers/words.h"
 #include "panels/integerpanel.h"
 #include "polynomials/polynomial.h"
 #include "working/combinedworking.h"
@@ -92,7 +93,8 @@ std::string AnswerWithWorking(std::string_view answer, const std::vector<Problem
   std::string out(answer);
   if (lines.empty()) return out;
   if (!out.empty() && !out.ends_with("\r\n")) out += "\r\n";
-  return out + "Working:\r\n" + lines;
+  //: The heading of the steps after an answer.
+  return out + translate("Problems", "Working:") + "\r\n" + lines;
 }
 
 }  // namespace tessaro

@@ -14,18 +14,26 @@ TFOps::TFOps(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("FOps"));
-  setWindowTitle(QStringLiteral("File already exists"));
+  setWindowTitle(tr("File already exists"));
 
   EtF = Label(QString(), this, "EtF");
   EtF->setTextInteractionFlags(Qt::TextSelectableByMouse);
   EtF->setTextFormat(Qt::PlainText);
-  Label1 = Label(QStringLiteral("already exists"), this, "Label1");
+  // Selectable, so it takes the focus: a screen reader needs a name before a file is asked about.
+  EtF->setAccessibleName(tr("File name"));
+  //: Under the name of the file, on a line of its own.
+  Label1 = Label(tr("already exists"), this, "Label1");
   SetDesignColour(Label1, QPalette::WindowText, Qt::red);
-  Label2 = Label(QStringLiteral("What do you want?"), this, "Label2", Qt::AlignCenter);
+  Label2 = Label(tr("What do you want?"), this, "Label2", Qt::AlignCenter);
 
-  BtMtx = Button("BtMtx", QStringLiteral("Overwrite"), {}, this);
-  BtAdd = Button("BtAdd", QStringLiteral("Add to it"), {}, this);
-  BtEsc = Button("BtEsc", QStringLiteral("Cancel"), {}, this);
+  BtMtx = Button("BtMtx", tr("Overwrite"), {}, this);
+  //: Add the problem to the end of the file.
+  BtAdd = Button("BtAdd", tr("Add to it"), {}, this);
+  BtEsc = Button("BtEsc", tr("Cancel"), {}, this);
+  // A screen reader says what the buttons act on.
+  BtMtx->setAccessibleDescription(tr("Replace the file with the problem"));
+  BtAdd->setAccessibleDescription(tr("Keep the file and add the problem after its text"));
+  BtEsc->setAccessibleDescription(tr("Save nothing"));
   BtEsc->setDefault(true);
 
   auto* buttons = new QHBoxLayout;
@@ -50,6 +58,7 @@ TFOps::TFOps(QWidget* parent)
 
 SaveMode TFOps::OpsGrd(const QString& fileName) {
   EtF->setText(fileName);
+  EtF->setAccessibleName(fileName);
   // Only a button pressed in this run overwrites or adds; closing the window is Cancel.
   ModeGrd = GrdEsc;
   BtEsc->setFocus();

@@ -55,22 +55,26 @@ QString AreaLines(QString text) {
 
 TFPrbl::TFPrbl(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("FPrbl"));
-  setWindowTitle(QStringLiteral("Problem"));
+  setWindowTitle(tr("Problem"));
   setWindowIcon(Icon(QStringLiteral("problem")));
 
-  EtEn = Label(QStringLiteral("Question"), this, "EtEn");
+  EtEn = Label(tr("Question"), this, "EtEn");
   IdE = MakeArea(this, "IdE");
-  EtR = Label(QStringLiteral("Answer"), this, "EtR");
+  EtR = Label(tr("Answer"), this, "EtR");
   IdR = MakeArea(this, "IdR");
+  // The labels name the areas for a screen reader.
   EtEn->setBuddy(IdE);
   EtR->setBuddy(IdR);
+  IdE->setAccessibleDescription(tr("The question of the problem; it may be edited before saving"));
+  IdR->setAccessibleDescription(tr("The answer of the problem; it may be edited before saving"));
 
-  BtGrd = PictureButton("BtGrd", "save", QStringLiteral("Save"), this);
+  //: The hint of the Save button, which shows a picture.
+  BtGrd = PictureButton("BtGrd", "save", tr("Save"), this);
   BtGrd->setAutoRaise(true);
-  BtAddSheet = Button("BtAddSheet", QStringLiteral("Add to worksheet"),
-                      QStringLiteral("Add the problem to the worksheet"), this);
-  CbWorking = Named(new QCheckBox(QStringLiteral("With working"), this), "CbWorking");
-  CbWorking->setToolTip(QStringLiteral("End the answer with the working of each result"));
+  BtAddSheet = Button("BtAddSheet", tr("Add to worksheet"), tr("Add the problem to the worksheet"),
+                      this);
+  CbWorking = Named(new QCheckBox(tr("With working"), this), "CbWorking");
+  CbWorking->setToolTip(tr("End the answer with the working of each result"));
 
   // The two areas share the window's growth: each takes the whole width and half the height.
   auto* top = new QHBoxLayout;
@@ -147,7 +151,7 @@ void TFPrbl::BtAddSheetClick() {
 
 bool TFPrbl::ConfirmClose() {
   return !HasUnsavedEdit() ||
-         MayLoseChanges(QStringLiteral("Save changes to the problem?"), [this] { return SaveFlow(); });
+         MayLoseChanges(tr("Save changes to the problem?"), [this] { return SaveFlow(); });
 }
 
 QFileDialog* TFPrbl::SaveDialog() {
@@ -155,14 +159,18 @@ QFileDialog* TFPrbl::SaveDialog() {
   if (DlgGrd) return DlgGrd;
   DlgGrd = new QFileDialog(this);
   DlgGrd->setObjectName(QStringLiteral("DlgGrd"));
-  DlgGrd->setWindowTitle(QStringLiteral("Save"));
+  //: The title of the file dialog that saves the problem.
+  DlgGrd->setWindowTitle(tr("Save"));
   DlgGrd->setAcceptMode(QFileDialog::AcceptSave);
   DlgGrd->setFileMode(QFileDialog::AnyFile);
   // The "File already exists" window asks instead.
   DlgGrd->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
   DlgGrd->setDefaultSuffix(QStringLiteral("txt"));
-  DlgGrd->setNameFilters(
-      {QStringLiteral("Text files (*.txt *.TXT)"), QStringLiteral("Any file (*)")});
+  DlgGrd->setNameFilters({
+      //: Keep the patterns in brackets as they are.
+      tr("Text files (%1)").arg(QStringLiteral("*.txt *.TXT")),
+      //: Keep the pattern in brackets as it is.
+      tr("Any file (%1)").arg(QStringLiteral("*"))});
   return DlgGrd;
 }
 
@@ -194,9 +202,8 @@ bool TFPrbl::GrdPrbl(const QString& fileName, SaveMode mode) {
   const SaveResult result =
       SaveProblem(ToStd(fileName), mode, ToStd(AreaText(IdE)), ToStd(AreaText(IdR)));
   const QString shown = QDir::toNativeSeparators(fileName);
-  if (result == SaveResult::CannotOpen) ShowMessage(QStringLiteral("Cannot open file ") + shown);
-  if (result == SaveResult::CannotCreate)
-    ShowMessage(QStringLiteral("Cannot create file ") + shown);
+  if (result == SaveResult::CannotOpen) ShowMessage(CannotOpenFile(shown));
+  if (result == SaveResult::CannotCreate) ShowMessage(CannotCreateFile(shown));
   return result == SaveResult::Saved;
 }
 

@@ -18,8 +18,6 @@ namespace tessaro {
 
 namespace {
 
-const QString WrongEntry = QStringLiteral("Wrong entry");
-
 QLineEdit* MakeEdit(QWidget* parent, const char* name, std::size_t longest) {
   QLineEdit* edit = Edit(name, parent);
   // No more than reads back from the file.
@@ -28,8 +26,8 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, std::size_t longest) {
 }
 
 QToolButton* MakeSmallButton(QWidget* parent, const char* name, const char* icon,
-                             const char* hint) {
-  QToolButton* button = PictureButton(name, icon, QString::fromUtf8(hint), parent, 16);
+                             const QString& hint) {
+  QToolButton* button = PictureButton(name, icon, hint, parent, 16);
   button->setFixedSize(26, 26);
   return button;
 }
@@ -38,32 +36,40 @@ QToolButton* MakeSmallButton(QWidget* parent, const char* name, const char* icon
 
 TFTools::TFTools(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("FTools"));
-  setWindowTitle(QStringLiteral("Tools edition"));
+  setWindowTitle(tr("Tools edition"));
   setWindowIcon(Icon(QStringLiteral("tools")));
 
-  EtLT = Heading(QStringLiteral("Tools"), this, "EtLT");
+  EtLT = Heading(tr("Tools"), this, "EtLT");
   SetDesignColour(EtLT, QPalette::WindowText, QColor(0, 0, 128));
   LT = Named(new QListWidget(this), "LT");
   LT->setSelectionMode(QAbstractItemView::SingleSelection);
   EtLT->setBuddy(LT);
+  // A list view takes no name from its buddy: it gets its label's words itself.
+  LT->setAccessibleName(EtLT->text());
+  LT->setAccessibleDescription(tr("The tools of the Tools menu, in its order"));
 
   PET = Named(new QFrame(this), "PET");
   PET->setFrameShape(QFrame::StyledPanel);
   SetDesignBackground(PET, QColor(218, 218, 218));
-  EtPET = Heading(QStringLiteral("Add/Edit Tool"), PET, "EtPET");
+  EtPET = Heading(tr("Add/Edit Tool"), PET, "EtPET");
   QFont heading = EtPET->font();
   heading.setUnderline(true);
   EtPET->setFont(heading);
   SetDesignColour(EtPET, QPalette::WindowText, QColor(128, 0, 0));
-  EtTit = Label(QStringLiteral("Title"), PET, "EtTit");
+  //: The name of a tool as its menu shows it.
+  EtTit = Label(tr("Title"), PET, "EtTit");
   IdTit = MakeEdit(PET, "IdTit", TTool::TitRead);
-  EtFtx = Label(QStringLiteral("File"), PET, "EtFtx");
+  //: The command line that starts a tool.
+  EtFtx = Label(tr("File"), PET, "EtFtx");
   IdFtx = MakeEdit(PET, "IdFtx", TTool::FtxRead);
-  EtDir = Label(QStringLiteral("Work directory"), PET, "EtDir");
+  EtDir = Label(tr("Work directory"), PET, "EtDir");
   IdDir = MakeEdit(PET, "IdDir", TTool::DirRead);
-  EtPars = Label(QStringLiteral("Parameters"), PET, "EtPars");
+  EtPars = Label(tr("Parameters"), PET, "EtPars");
   IdPars = MakeEdit(PET, "IdPars", TTool::ParsRead);
-  BtInc = PictureButton("BtInc", "to-list", QStringLiteral("To List"), PET);
+  IdTit->setAccessibleDescription(tr("The name of the tool in the Tools menu"));
+  IdFtx->setAccessibleDescription(tr("The program the tool starts, with its arguments"));
+  //: The hint of the button that puts the tool being edited into the list.
+  BtInc = PictureButton("BtInc", "to-list", tr("To List"), PET);
 
   auto* panel = new QGridLayout(PET);
   panel->addWidget(EtPET, 0, 0, 1, 3);
@@ -80,27 +86,28 @@ TFTools::TFTools(QWidget* parent) : QDialog(parent) {
   panel->setColumnStretch(1, 1);
   panel->setRowStretch(row + 1, 1);
 
-  BtOK = Button("BtOK", QStringLiteral("OK"), QStringLiteral("Save and exit"), this);
+  BtOK = Button("BtOK", tr("OK"), tr("Save and exit"), this);
   QFont okFont = BtOK->font();
   okFont.setBold(true);
   BtOK->setFont(okFont);
   SetDesignColour(BtOK, QPalette::ButtonText, Qt::blue);
-  BtSurt = Button("BtSurt", QStringLiteral("Cancel"), QStringLiteral("Exit without save"), this);
+  BtSurt = Button("BtSurt", tr("Cancel"), tr("Exit without save"), this);
   SetDesignColour(BtSurt, QPalette::ButtonText, Qt::blue);
   // Enter in an edit field presses nothing: OK would save half-typed work.
   for (QPushButton* b : {BtOK, BtSurt}) b->setAutoDefault(false);
 
-  BtNou = MakeSmallButton(this, "BtNou", nullptr, "New Tool");
+  BtNou = MakeSmallButton(this, "BtNou", nullptr, tr("New Tool"));
   BtNou->setText(QStringLiteral("+"));
   QFont plus = BtNou->font();
   plus.setBold(true);
   BtNou->setFont(plus);
   SetDesignColour(BtNou, QPalette::ButtonText, Qt::black);
-  BtBrr = MakeSmallButton(this, "BtBrr", nullptr, "Eliminate");
+  //: The hint of the button that takes the chosen tool out of the list.
+  BtBrr = MakeSmallButton(this, "BtBrr", nullptr, tr("Eliminate"));
   BtBrr->setText(QStringLiteral("X"));
   SetDesignColour(BtBrr, QPalette::ButtonText, Qt::red);
-  BtUp = MakeSmallButton(this, "BtUp", "move-up", "Move up");
-  BtDwn = MakeSmallButton(this, "BtDwn", "move-down", "Move down");
+  BtUp = MakeSmallButton(this, "BtUp", "move-up", tr("Move up"));
+  BtDwn = MakeSmallButton(this, "BtDwn", "move-down", tr("Move down"));
   BtUp->setEnabled(false);
   BtDwn->setEnabled(false);
 
@@ -190,13 +197,14 @@ void TFTools::ToolaEd() {
 void TFTools::AcceptaTool() {
   // A tool without a title would end the list when the file is read back.
   if (IdTit->text().isEmpty()) {
-    ShowMessage(QStringLiteral("A tool needs a title"), WrongEntry);
+    ShowMessage(tr("A tool needs a title"), WrongEntry());
     IdTit->setFocus();
     return;
   }
   if (current_ == 0) {
     if (table_.n >= MaxTools) {
-      ShowMessage(QStringLiteral("The list holds at most %1 tools").arg(MaxTools), WrongEntry);
+      //: %1 is the largest number of tools.
+      ShowMessage(tr("The list holds at most %1 tools").arg(MaxTools), WrongEntry());
       return;
     }
     current_ = ++table_.n;
@@ -248,12 +256,17 @@ void TFTools::SelectLine(int row) {
 void TFTools::BtOKClick() {
   // A file that cannot be written keeps the editor open with the work in it.
   if (!SaveTools()) {
-    ShowMessage(QStringLiteral("Cannot create file ") + QString::fromUtf8(ToolsFileName));
+    ShowMessage(CannotCreateFile(QString::fromUtf8(ToolsFileName)));
     return;
   }
   accept();
 }
 
 void TFTools::BtSurtClick() { reject(); }
+
+QString TFTools::WrongEntry() {
+  //: The caption of the messages about a tool that cannot be added.
+  return tr("Wrong entry");
+}
 
 }  // namespace tessaro

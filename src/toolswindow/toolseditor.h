@@ -44,6 +44,7 @@ class TFTools : public QDialog {
  private:
   // Exchanges the current tool with its neighbour `to` and keeps it selected there.
   void MoveCurrent(int to);
+  static QString WrongEntry();
   void SelectLine(int row);
 
   TToolTable table_;

@@ -4,6 +4,7 @@
 #include "tools/toolsfile.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPointer>
 #include <QProcess>
@@ -63,7 +64,8 @@ void ToolsClick(QAction* item) {
   const QString program = words.takeFirst();
   // The one failure the user must hear about: nothing else would show the tool is missing.
   if (!QProcess::startDetached(program, words))
-    ShowMessage(QStringLiteral("Cannot start %1").arg(commandLine));
+    //: %1 is the command line of the tool.
+    ShowMessage(QCoreApplication::translate("Tools", "Cannot start %1").arg(commandLine));
 }
 
 }  // namespace tessaro

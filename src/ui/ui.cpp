@@ -3,6 +3,7 @@
 #include "numbers/conversionerror.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -34,6 +35,16 @@ bool MayLoseChanges(const QString& question, const std::function<bool()>& save) 
   }
 }
 
+QString CannotCreateFile(const QString& name) {
+  //: %1 is the name of the file.
+  return QCoreApplication::translate("Messages", "Cannot create file %1").arg(name);
+}
+
+QString CannotOpenFile(const QString& name) {
+  //: %1 is the name of the file.
+  return QCoreApplication::translate("Messages", "Cannot open file %1").arg(name);
+}
+
 void RunGuarded(const std::function<void()>& handler) {
   // The message is shown after the handler has unwound, never from inside it.
   QString message;
@@ -46,7 +57,7 @@ void RunGuarded(const std::function<void()>& handler) {
     // Any other failure ends the command too, never the program: the user sees what it was.
     message = QString::fromLocal8Bit(e.what());
   } catch (...) {
-    message = QStringLiteral("An unexpected error stopped this command");
+    message = QCoreApplication::translate("Messages", "An unexpected error stopped this command");
   }
   ShowMessage(message);
 }

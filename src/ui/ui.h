@@ -22,6 +22,10 @@ void ShowMessage(const QString& text, const QString& caption = AppTitle);
 // False on Cancel (Escape and the close box too) and when `save` did not save.
 bool MayLoseChanges(const QString& question, const std::function<bool()>& save);
 
+// The messages of a file that cannot be written, or read: "Cannot create file <name>".
+QString CannotCreateFile(const QString& name);
+QString CannotOpenFile(const QString& name);
+
 // Runs an event handler. An exception that escapes it (the ConversionError of a text that
 // is not an integer, or any other) ends the handler and is shown once, here, as a message
 // box; the program goes on.

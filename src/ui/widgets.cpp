@@ -2,6 +2,7 @@
 
 #include "ui/ui.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QToolButton>
 
 namespace tessaro {
@@ -56,6 +58,17 @@ QToolButton* PictureButton(const char* name, const char* icon, const QString& hi
   // A picture has no words of its own: its hint names it.
   button->setAccessibleName(hint.trimmed());
   return button;
+}
+
+void ReportCellChange(QTableWidget* table, int row, int column) {
+  if (!QAccessible::isActive()) return;
+  QAccessibleInterface* view = QAccessible::queryAccessibleInterface(table);
+  QAccessibleTableInterface* cells = view ? view->tableInterface() : nullptr;
+  QAccessibleInterface* cell = cells ? cells->cellAt(row, column) : nullptr;
+  if (!cell) return;
+  // A cell's name is its text.
+  QAccessibleEvent event(cell, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&event);
 }
 
 QGroupBox* Panel(const char* name, const QString& title, QWidget* parent) {

@@ -18,6 +18,7 @@ class QMenu;
 class QMenuBar;
 class QObject;
 class QPushButton;
+class QTableWidget;
 class QToolButton;
 class QWidget;
 
@@ -44,6 +45,10 @@ QToolButton* PictureButton(const char* name, const char* icon, const QString& hi
                            QWidget* parent = nullptr, int iconSize = 24);
 // A panel of the design, with its title when it has one.
 QGroupBox* Panel(const char* name, const QString& title = {}, QWidget* parent = nullptr);
+
+// Tells a screen reader that a cell of `table` shows a new text, as Qt does by itself for an
+// edit, a label or a text area: for a table it says only that something in it changed.
+void ReportCellChange(QTableWidget* table, int row, int column);
 
 // Makes the designed size the window's smallest and its first size, or the size its
 // controls need when that is more (a larger desktop font).

@@ -5,17 +5,24 @@
 #include <string>
 
 #include "numbers/numbers.h"
+#include "numbers/words.h"
 #include "panels/polynomialpanel.h"
 #include "polynomials/poleval.h"
 #include "working/rewrite.h"
+#include "working/stepwords.h"
 
 namespace tessaro {
 
 namespace {
 
 constexpr std::string_view Dot = "\xC2\xB7";
-constexpr std::string_view IntegerFailure = "Division by 0 or >Long_Max in any step";
-constexpr std::string_view FractionFailure = "Wrong entry";
+
+// What the Integers and the Fractions windows say when a combined operation fails.
+std::string IntegerFailure() {
+  //: %1 is 0, %2 is ">Long_Max".
+  return Fill(translate("Working", "Division by %1 or %2 in any step"), {"0", ">Long_Max"});
+}
+std::string FractionFailure() { return translate("Working", "Wrong entry"); }
 
 // Copies text[from, to) with the middle dot for "*".
 void Plain(std::string_view text, std::string& out, std::size_t from, std::size_t to) {
@@ -53,15 +60,20 @@ class StepLines {
     }
   }
 
-  void Failed(std::string_view part, std::string reason) {
-    failure_ = rewrite_.Render(part) + std::move(reason);
+  // `why` is a pattern whose %1 is the failing part as the line shows it.
+  void Failed(std::string_view part, const std::string& why) {
+    failure_ = Fill(why, {rewrite_.Render(part)});
   }
 
   // The lines, ending with the value, or with the failing step and the panel's text.
   Working Finish(std::optional<std::string> value, std::string_view failureText) {
     if (leftOut_ > 0) {
-      w_.Add("\xE2\x80\xA6 " + std::to_string(leftOut_) +
-             (leftOut_ == 1 ? " more step" : " more steps"));
+      const std::string count = std::to_string(leftOut_);
+      //: After a working cut short: %1 is the number of steps left out (1).
+      const std::string one = translate("Working", "%1 more step");
+      //: After a working cut short: %1 is the number of steps left out (2 or more).
+      const std::string many = translate("Working", "%1 more steps");
+      w_.Add("\xE2\x80\xA6 " + Fill(leftOut_ == 1 ? one : many, {count}));
     }
     if (value) {
       Push(*value);
@@ -93,18 +105,21 @@ class StepLines {
   std::optional<std::string> failure_;
 };
 
+// A pattern of the failing step: %1 is the part that failed.
 std::string Reason(RatEvalFailure why) {
   switch (why) {
     case RatEvalFailure::Overflow:
-      return " > LONG_MAX";
+      return "%1 > LONG_MAX";
     case RatEvalFailure::DivisionByZero:
-      return ": division by 0";
+      return work::DivisionByZero("%1");
     case RatEvalFailure::TooDeep:
-      return ": nested too deeply";
+      //: %1 is the part of an expression that has too many brackets inside brackets.
+      return translate("Working", "%1: nested too deeply");
     case RatEvalFailure::Unreadable:
       break;
   }
-  return ": cannot be read";
+  //: %1 is the part of an expression that is no number or operation.
+  return translate("Working", "%1: cannot be read");
 }
 
 // A value needs parentheses where the evaluator would read it otherwise: a sign after an
@@ -201,7 +216,9 @@ class PolSteps : public PolEvalObserver {
     lines_.Worked(part, PolToText(value));
   }
   void Failed(std::string_view part, int code) override {
-    lines_.Failed(part, ": " + CombinedTextOf(code, Polynomial{}).text);
+    //: %1 is the part of an expression that fails, %2 why: "A/B: Not divisible polynomials".
+    lines_.Failed(part, Fill(translate("Working", "%1: %2"),
+                             {"%1", CombinedTextOf(code, Polynomial{}).text}));
   }
   StepLines& Lines() { return lines_; }
 
@@ -243,11 +260,11 @@ class PolSteps : public PolEvalObserver {
 }  // namespace
 
 Working IntegerCombinedWorking(std::string_view replaced) {
-  return RationalCombinedWorking(replaced, IntegerFailure);
+  return RationalCombinedWorking(replaced, IntegerFailure());
 }
 
 Working FractionCombinedWorking(std::string_view replaced) {
-  return RationalCombinedWorking(replaced, FractionFailure);
+  return RationalCombinedWorking(replaced, FractionFailure());
 }
 
 Working PolynomialCombinedWorking(std::string_view expression, std::span<const Polynomial> items) {

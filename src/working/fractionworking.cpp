@@ -4,7 +4,9 @@
 #include <string>
 
 #include "numbers/numbers.h"
+#include "numbers/words.h"
 #include "panels/failuretexts.h"
+#include "working/stepwords.h"
 
 namespace tessaro {
 
@@ -40,8 +42,19 @@ std::string Chain(const std::vector<std::string>& steps) {
   return line;
 }
 
+// A step and the words that it cannot be calculated: "1/2 + 3/0 > LONG_MAX, Not calculable".
+std::string NotCalculableAfter(const std::string& step) {
+  return step + ", " + ShownFailure(NotCalculable);
+}
+
 std::string Failed(const std::vector<std::string>& steps) {
-  return Chain(steps) + " > LONG_MAX, " + std::string(NotCalculable);
+  return NotCalculableAfter(Chain(steps) + " > LONG_MAX");
+}
+
+// "1/0: denominator 0": `text` is the fraction or operation with a zero denominator.
+std::string DenominatorZero(const std::string& text) {
+  //: %1 is a fraction or an operation of fractions with a denominator 0; %2 is 0.
+  return Fill(translate("Working", "%1: denominator %2"), {text, "0"});
 }
 
 std::string Finished(std::vector<std::string> steps, Rational r) {
@@ -53,8 +66,8 @@ std::string Finished(std::vector<std::string> steps, Rational r) {
 std::string SumLine(bool subtract, Rational a, Rational b, const std::string& head) {
   const std::int32_t l = Lcm(a.Den, b.Den);
   if (l == 0) {
-    return head + ": LCM(" + Str(std::abs(std::int64_t{a.Den})) + "," +
-           Str(std::abs(std::int64_t{b.Den})) + ") > LONG_MAX, " + std::string(NotCalculable);
+    return NotCalculableAfter(head + ": " + LcmName() + "(" + Str(std::abs(std::int64_t{a.Den})) +
+                              "," + Str(std::abs(std::int64_t{b.Den})) + ") > LONG_MAX");
   }
   // Each fraction over the LCM: its numerator times l / its denominator.
   const std::int64_t p = std::int64_t{l} / a.Den * a.Num;
@@ -83,7 +96,7 @@ std::string ProductLine(Rational a, Rational b, const std::string& head) {
 }
 
 std::string QuotientLine(Rational a, Rational b, const std::string& head) {
-  if (b.Num == 0) return head + ": division by 0, " + std::string(NotCalculable);
+  if (b.Num == 0) return NotCalculableAfter(work::DivisionByZero(head));
   std::vector<std::string> steps{head};
   steps.push_back(RatText(a) + " " + Dot + " " + After(Frac(b.Den, b.Num)));
   const std::int64_t n = std::int64_t{a.Num} * b.Den, d = std::int64_t{a.Den} * b.Num;
@@ -100,7 +113,7 @@ Working SimplifyWorking(Rational typed) {
   const std::string text = RatText(typed);
   const std::string pair = Str(typed.Num) + "/" + Str(typed.Den);
   if (typed.Den == 0) {
-    w.Add(pair + ": denominator 0");
+    w.Add(DenominatorZero(pair));
     return w;
   }
   if (typed.Num == 0) {
@@ -109,8 +122,10 @@ Working SimplifyWorking(Rational typed) {
   }
   const std::int64_t g = std::gcd(std::int64_t{typed.Num}, std::int64_t{typed.Den});
   if (g == 1 && typed.Den > 0) {
-    w.Add(text + ": hcd(" + Str(typed.Num) + "," + Str(typed.Den) +
-          ") = 1, already in lowest terms");
+    //: %1 is a fraction, %2 says its numerator and denominator have no common divisor:
+    //: "3/4: hcd(3,4) = 1, already in lowest terms".
+    w.Add(Fill(translate("Working", "%1: %2, already in lowest terms"),
+               {text, HcdName() + "(" + Str(typed.Num) + "," + Str(typed.Den) + ") = 1"}));
     return w;
   }
   // Dividing by the hcd with the sign of the denominator leaves that one positive.
@@ -120,8 +135,9 @@ Working SimplifyWorking(Rational typed) {
   Rational reduced = typed;
   if (!RatSimplify(reduced)) {
     // Only a numerator of 2147483648 cannot be written: the fraction stays as typed.
-    w.Add(steps + " = " + Frac(typed.Num / divisor, typed.Den / divisor) + " > LONG_MAX, kept as " +
-          text);
+    //: %1 is a simplification that cannot be written ("... > LONG_MAX"), %2 the fraction as typed.
+    w.Add(Fill(translate("Working", "%1, kept as %2"),
+               {steps + " = " + Frac(typed.Num / divisor, typed.Den / divisor) + " > LONG_MAX", text}));
     return w;
   }
   w.Add(steps + " = " + RatText(reduced));
@@ -133,7 +149,7 @@ Working FractionOperationWorking(char op, Rational a, Rational b) {
   const std::string sign = op == '*' ? std::string(" ") + Dot + " " : std::string(" ") + op + " ";
   const std::string head = RatText(a) + sign + After(RatText(b));
   if (a.Den == 0 || b.Den == 0) {
-    w.Add(head + ": denominator 0, " + std::string(NotCalculable));
+    w.Add(NotCalculableAfter(DenominatorZero(head)));
     return w;
   }
   switch (op) {
@@ -157,7 +173,8 @@ Working FractionPairWorking(std::string_view f1, std::string_view f2) {
   Working w;
   Rational a, b;
   if (!RatFromText(f1, a) || !RatFromText(f2, b)) {
-    w.Add(std::string(f1) + ", " + std::string(f2) + ": not two fractions");
+    //: %1 and %2 are the two texts typed as fractions.
+    w.Add(Fill(translate("Working", "%1, %2: not two fractions"), {f1, f2}));
     return w;
   }
   for (char op : {'+', '-', '*', '/'}) {

@@ -6,8 +6,10 @@
 #include <string>
 
 #include "numbers/numbers.h"
+#include "numbers/words.h"
 #include "panels/failuretexts.h"
 #include "panels/integerpanel.h"
+#include "working/stepwords.h"
 
 namespace tessaro {
 
@@ -37,7 +39,8 @@ std::string Joined(const std::vector<std::int32_t>& values) {
 std::int64_t EuclidLines(std::int64_t a, std::int64_t b, Working& w) {
   const std::int64_t x = Magnitude(a), y = Magnitude(b);
   if (a < 0 || b < 0) {
-    w.Add("hcd(" + Str(a) + "," + Str(b) + ") = hcd(" + Str(x) + "," + Str(y) + ")");
+    const std::string hcd = HcdName();
+    w.Add(hcd + "(" + Str(a) + "," + Str(b) + ") = " + hcd + "(" + Str(x) + "," + Str(y) + ")");
   }
   if (x == 0 || y == 0) return x + y;
   std::int64_t big = std::max(x, y), small = std::min(x, y);
@@ -51,7 +54,7 @@ std::int64_t EuclidLines(std::int64_t a, std::int64_t b, Working& w) {
 }
 
 std::string HcdHead(std::int64_t a, std::int64_t b) {
-  return "hcd(" + Str(Magnitude(a)) + "," + Str(Magnitude(b)) + ")";
+  return HcdName() + "(" + Str(Magnitude(a)) + "," + Str(Magnitude(b)) + ")";
 }
 
 // "LCM(l,v) = l·|v| ÷ g = m" for the LCM of l >= 1 and v != 0; false, after the line that
@@ -75,7 +78,7 @@ Working HcdLcmWorking(std::int32_t a, std::int32_t b) {
   Working w;
   const std::int64_t g = EuclidLines(a, b, w);
   w.Add(HcdHead(a, b) + (g > INT32_MAX ? PairOverflow : " = " + Str(g)));
-  const std::string lcmHead = "LCM(" + Str(a) + "," + Str(b) + ")";
+  const std::string lcmHead = LcmName() + "(" + Str(a) + "," + Str(b) + ")";
   if (a == 0 || b == 0) {
     w.Add(lcmHead + " = 0");
   } else {
@@ -103,10 +106,10 @@ Working ListHcdLcmWorking(const std::vector<std::int32_t>& numbers) {
   // overflow text to show.
   const bool pair = numbers.size() <= 2;
   if (!pair || g > INT32_MAX) {
-    w.Add("hcd(" + list + ")" + (g > INT32_MAX ? ListEnd : " = " + Str(g)));
+    w.Add(HcdName() + "(" + list + ")" + (g > INT32_MAX ? ListEnd : " = " + Str(g)));
   }
 
-  const std::string lcmHead = "LCM(" + list + ")";
+  const std::string lcmHead = LcmName() + "(" + list + ")";
   if (std::find(numbers.begin(), numbers.end(), 0) != numbers.end()) {
     w.Add(lcmHead + " = 0");
     return w;
@@ -116,7 +119,7 @@ Working ListHcdLcmWorking(const std::vector<std::int32_t>& numbers) {
   if (!fits) w.Add("|" + Str(numbers[0]) + "| = " + Str(l) + PairOverflow);
   std::string last = Str(numbers[0]);
   for (std::size_t i = 1; i < numbers.size() && fits; ++i) {
-    fits = LcmLine("LCM(" + last + "," + Str(numbers[i]) + ")", l, numbers[i], w, l);
+    fits = LcmLine(LcmName() + "(" + last + "," + Str(numbers[i]) + ")", l, numbers[i], w, l);
     last = Str(l);
   }
   if (!pair || !fits) w.Add(lcmHead + (fits ? " = " + Str(l) : ListEnd));
@@ -126,7 +129,11 @@ Working ListHcdLcmWorking(const std::vector<std::int32_t>& numbers) {
 Working FactorLadderWorking(std::int32_t n) {
   Working w;
   if (n == 0 || n == 1) {
-    w.Add(Str(n) + (n == 0 ? " has no prime factorization" : " has no prime factor"));
+    //: %1 is 0.
+    const std::string zero = translate("Working", "%1 has no prime factorization");
+    //: %1 is 1.
+    const std::string one = translate("Working", "%1 has no prime factor");
+    w.Add(Fill(n == 0 ? zero : one, {Str(n)}));
     return w;
   }
   if (n == -1) {
@@ -173,14 +180,15 @@ Working BaseChangeWorking(std::int32_t n, std::int32_t basis) {
     m = q;
   } while (m > 0);
   w.AddTable(std::move(lines), std::move(table));
-  w.Add(Str(n) + " = " + BaseText(n, basis) + " (basis " + Str(basis) + ")");
+  //: %1 is a number written in another basis ("255 = FF"), %2 that basis (16).
+  w.Add(Fill(translate("Working", "%1 (basis %2)"), {Str(n) + " = " + BaseText(n, basis), Str(basis)}));
   return w;
 }
 
 Working IntegerDivisionWorking(std::int32_t a, std::int32_t b) {
   Working w;
   if (b == 0) {
-    w.Add(Str(a) + " " + Divide + " 0: division by 0");
+    w.Add(work::DivisionByZero(Str(a) + " " + Divide + " 0"));
     return w;
   }
   // Truncating division: the remainder takes the sign of a.

@@ -4,11 +4,13 @@
 #include <cstdlib>
 #include <string>
 
+#include "numbers/words.h"
 #include "panels/failuretexts.h"
 #include "polynomials/coefficient.h"
 #include "polynomials/divisors.h"
 #include "polynomials/polanalysis.h"
 #include "polynomials/polarith.h"
+#include "working/stepwords.h"
 
 namespace tessaro {
 
@@ -33,6 +35,25 @@ std::string Term(Rational c, int k) {
 // or a sign.
 std::string Grouped(const std::string& text) {
   return text.find_first_of("+-", 0) != std::string::npos ? "(" + text + ")" : text;
+}
+
+// "P(2) = 0: root".
+std::string Root(const std::string& step) {
+  //: %1 shows a value 0 of the polynomial: "P(2) = 0".
+  return Fill(translate("Working", "%1: root"), {step});
+}
+
+// "x^2 ÷ 2x: a coefficient > LONG_MAX".
+std::string CoefficientPasses(const std::string& step) {
+  //: %1 is a step of a polynomial calculation, %2 is "> LONG_MAX".
+  return Fill(translate("Working", "%1: a coefficient %2"), {step, "> LONG_MAX"});
+}
+
+// "P(0) = 3, multiplicity of 0: 2".
+std::string Multiplicity(const std::string& step, std::int32_t root, int times) {
+  //: %1 shows the value of the polynomial at a root after dividing it out ("P(2) = 3"), %2 is
+  //: the root, %3 how many times it is one.
+  return Fill(translate("Working", "%1, multiplicity of %2: %3"), {step, Str(root), Str(times)});
 }
 
 std::string Trimmed(std::string text) {
@@ -70,13 +91,17 @@ Working PolDivisionWorking(const Polynomial& a, const Polynomial& b) {
   Polynomial q{}, r{};
   const int code = PolDivMod(a, b, q, r);
   if (code == -2) {
-    w.Add(bText + ": division by 0");
-    w.Add("Q = " + std::string(NotCalculable) + ", R = " + std::string(NotCalculable));
+    w.Add(work::DivisionByZero(bText));
+    const std::string failure = ShownFailure(NotCalculable);
+    w.Add("Q = " + failure + ", R = " + failure);
     return w;
   }
   const int da = PolDegree(a), db = PolDegree(b);
   std::vector<std::string> steps;
-  if (da < db) steps.push_back(aText + " has a lower degree than " + bText);
+  if (da < db) {
+    //: %1 and %2 are polynomials.
+    steps.push_back(Fill(translate("Working", "%1 has a lower degree than %2"), {aText, bText}));
+  }
 
   // Each leading term over the divisor's, the product, the rest: the division's own steps.
   Polynomial rest = a;
@@ -91,7 +116,7 @@ Working PolDivisionWorking(const Polynomial& a, const Polynomial& b) {
     const std::string leading = Term(rest[k], k) + " " + Divide + " " + Term(b[db], db);
     Rational t;
     if (!coef::Div(rest[k], b[db], t)) {
-      steps.push_back(leading + ": a coefficient > LONG_MAX");
+      steps.push_back(CoefficientPasses(leading));
       failed = true;
       break;
     }
@@ -106,7 +131,7 @@ Working PolDivisionWorking(const Polynomial& a, const Polynomial& b) {
     }
     const std::string productHead = Term(t, k - db) + Dot + Grouped(bText);
     if (failed) {
-      steps.push_back(productHead + ": a coefficient > LONG_MAX");
+      steps.push_back(CoefficientPasses(productHead));
       break;
     }
     steps.push_back(productHead + " = " + PolToText(product));
@@ -123,7 +148,7 @@ Working PolDivisionWorking(const Polynomial& a, const Polynomial& b) {
   if (done && scheme.rows.size() > 1) w.AddTable({}, std::move(scheme));
   for (std::string& line : steps) w.Add(std::move(line));
   if (!done) {
-    const std::string over(CoefficientOverflow);
+    const std::string over = ShownFailure(CoefficientOverflow);
     w.Add("Q = " + over + ", R = " + over);
     return w;
   }
@@ -137,12 +162,15 @@ Working PolRootsWorking(const Polynomial& p) {
   RootList found;
   const int count = PolIntRoots(p, found);
   if (!PolIsNonZero(p)) {
-    w.Add("P = 0: every number is a root");
+    //: %1 is "P = 0".
+    w.Add(Fill(translate("Working", "%1: every number is a root"), {"P = 0"}));
   } else {
     IntPolynomial ip{};
     if (!PolToIntScaled(p, ip)) {
-      w.Add("P = " + pText + ": an integer multiple passes LONG_MAX");
-      w.Add(std::string(NotCalculable));
+      //: %1 is "P = " and the polynomial, %2 is LONG_MAX.
+      w.Add(Fill(translate("Working", "%1: an integer multiple passes %2"),
+                 {"P = " + pText, "LONG_MAX"}));
+      w.Add(ShownFailure(NotCalculable));
       return w;
     }
     // The scale is the LCM of the denominators; the content the hcd of the coefficients.
@@ -161,14 +189,14 @@ Working PolRootsWorking(const Polynomial& p) {
     // The root 0 as often as the constant term is 0: each time a division by x.
     int zeros = 0;
     while (ip[0] == 0) {
-      w.Add("P(0) = 0: root");
+      w.Add(Root("P(0) = 0"));
       IntPolynomial next{};
       std::copy(ip.begin() + 1, ip.end(), next.begin());
       w.Add("P = " + Grouped(IntPolToText(ip)) + " " + Divide + " x = " + IntPolToText(next));
       ip = next;
       ++zeros;
     }
-    if (zeros > 0) w.Add("P(0) = " + Str(ip[0]) + ", multiplicity of 0: " + Str(zeros));
+    if (zeros > 0) w.Add(Multiplicity("P(0) = " + Str(ip[0]), 0, zeros));
 
     // Each divisor s of the constant term as -s, then s, until P is a constant.
     const std::int32_t constant = ip[0];
@@ -194,11 +222,11 @@ Working PolRootsWorking(const Polynomial& p) {
             v < 0 ? "(x+" + Str(-std::int64_t{v}) + ")" : "(x-" + Str(v) + ")";
         int multiplicity = 0;
         while (value == 0 && !overflow) {
-          trials.push_back("P(" + Str(v) + ") = 0: root");
+          trials.push_back(Root("P(" + Str(v) + ") = 0"));
           IntPolynomial next{};
           if (!IntPolDeflate(ip, v, next)) {
-            trials.push_back("P = " + Grouped(IntPolToText(ip)) + " " + Divide + " " + factor +
-                             ": a coefficient > LONG_MAX");
+            trials.push_back(
+                CoefficientPasses("P = " + Grouped(IntPolToText(ip)) + " " + Divide + " " + factor));
             overflow = true;
             break;
           }
@@ -213,19 +241,23 @@ Working PolRootsWorking(const Polynomial& p) {
           }
         }
         if (overflow) break;
-        trials.push_back("P(" + Str(v) + ") = " + Str(value) + ", multiplicity of " + Str(v) +
-                         ": " + Str(multiplicity));
+        trials.push_back(Multiplicity("P(" + Str(v) + ") = " + Str(value), v, multiplicity));
       }
     }
-    if (!tried.empty()) w.Add("constant term " + Str(constant) + ", divisors tried: " + tried);
+    if (!tried.empty()) {
+      //: %1 is the constant term of the polynomial, %2 its divisors: "±1, ±2".
+      w.Add(Fill(translate("Working", "constant term %1, divisors tried: %2"),
+                 {Str(constant), tried}));
+    }
     for (std::string& line : trials) w.Add(std::move(line));
     if (overflow || count < 0) {
-      w.Add(std::string(NotCalculable));
+      w.Add(ShownFailure(NotCalculable));
       return w;
     }
   }
   const TwoS texts = RootsText(found);
-  w.Add("roots: " + Trimmed(texts.roots));
+  //: %1 lists the integer roots.
+  w.Add(Fill(translate("Working", "roots: %1"), {Trimmed(texts.roots)}));
   const std::string factorization = Trimmed(texts.factorization);
   w.Add(pText + " = " + (factorization.empty() ? pText : factorization));
   return w;
@@ -240,14 +272,14 @@ Working PolDerivativeWorking(const Polynomial& p) {
     Rational c{0, p[i].Den};
     if (i > 0 && (!MulOk(i, p[i].Num, c.Num) || !coef::Reduce(c))) {
       w.Add(head + ": " + Str(i) + Dot + Str(p[i].Num) + " > LONG_MAX");
-      w.Add(std::string(CoefficientOverflow));
+      w.Add(ShownFailure(CoefficientOverflow));
       return w;
     }
     w.Add(head + " = " + (i == 0 ? "0" : Term(c, i - 1)));
   }
   Polynomial derivative{};
   if (PolDerivative(p, derivative) != 1) {
-    w.Add(std::string(CoefficientOverflow));
+    w.Add(ShownFailure(CoefficientOverflow));
     return w;
   }
   const std::string whole = "(" + PolToText(p) + ")' = " + PolToText(derivative);
@@ -260,8 +292,9 @@ Working PolIntegralWorking(const Polynomial& p) {
   const int d = PolDegree(p);
   const std::string integrand = std::string(Integral) + " " + Grouped(PolToText(p)) + " dx";
   if (d == MaxDegree) {
-    w.Add(integrand + ": degree " + Str(d + 1) + " > 9");
-    w.Add(std::string(DegreeAbove9));
+    //: %1 is the integral asked for, %2 the degree it would have: "10 > 9".
+    w.Add(Fill(translate("Working", "%1: degree %2"), {integrand, Str(d + 1) + " > 9"}));
+    w.Add(ShownFailure(DegreeAbove9));
     return w;
   }
   for (int k = d; k >= 0; --k) {
@@ -270,14 +303,14 @@ Working PolIntegralWorking(const Polynomial& p) {
     Rational c{p[k].Num, 0};
     if (!MulOk(k + 1, p[k].Den, c.Den) || !coef::Reduce(c)) {
       w.Add(head + ": " + Str(k + 1) + Dot + Str(p[k].Den) + " > LONG_MAX");
-      w.Add(std::string(CoefficientOverflow));
+      w.Add(ShownFailure(CoefficientOverflow));
       return w;
     }
     w.Add(head + " = " + Term(c, k + 1));
   }
   Polynomial integral{};
   if (PolIntegral(p, integral) != 1) {
-    w.Add(std::string(CoefficientOverflow));
+    w.Add(ShownFailure(CoefficientOverflow));
     return w;
   }
   w.Add(integrand + " = " + PolToText(integral) + "+C");

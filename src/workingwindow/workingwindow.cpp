@@ -18,7 +18,7 @@ namespace tessaro {
 
 TFWork::TFWork(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("FWork"));
-  setWindowTitle(QStringLiteral("Working"));
+  setWindowTitle(tr("Working"));
   setWindowIcon(AppIcon());
 
   EtWork = Heading(QString(), this, "EtWork");
@@ -28,12 +28,11 @@ TFWork::TFWork(QWidget* parent) : QWidget(parent, Qt::Window) {
   IdWork->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   // Tab goes on to the buttons rather than into the text.
   IdWork->setTabChangesFocus(true);
-  IdWork->setAccessibleName(QStringLiteral("Working"));
+  IdWork->setAccessibleName(tr("Working"));
   EtWork->setBuddy(IdWork);
 
-  BtCopy =
-      Button("BtCopy", QStringLiteral("Copy"), QStringLiteral("Copy the working as text"), this);
-  BtClose = Button("BtClose", QStringLiteral("Close"), {}, this);
+  BtCopy = Button("BtCopy", tr("Copy"), tr("Copy the working as text"), this);
+  BtClose = Button("BtClose", tr("Close"), {}, this);
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
@@ -69,7 +68,8 @@ void TFWork::Put(const QString& title, const Working& w) {
   for (const std::string& line : w.Lines()) lines << FromStd(line);
   plain_ = lines.join(u'\n');
   EtWork->setText(title);
-  setWindowTitle(title.isEmpty() ? QStringLiteral("Working") : QStringLiteral("Working: ") + title);
+  //: The title of the window for the working of a result: %1 is what it works out ("hcd and LCM").
+  setWindowTitle(title.isEmpty() ? tr("Working") : tr("Working: %1").arg(title));
   IdWork->setHtml(FromStd(WorkingHtml(w)));
   // The tables are drawn as tables; a screen reader gets the lines themselves.
   IdWork->setAccessibleDescription(plain_);

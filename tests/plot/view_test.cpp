@@ -3,6 +3,7 @@
 #include "plot/view.h"
 
 #include "poltest.h"
+#include "pseudolanguage.h"
 
 namespace tessaro::test {
 namespace {
@@ -101,6 +102,28 @@ TEST(Trace, TextAndMarks) {
   const std::vector<TraceMark> merged = TraceMarks(FactsOf(Pol("x^2-2x+1")));
   ASSERT_EQ(merged.size(), 1u) << "the double root is the turning point";
   EXPECT_EQ(merged[0].text, "Root: 1 (double); turning point: (1, 0)");
+}
+
+}  // namespace
+}  // namespace tessaro::test
+
+namespace tessaro::test {
+namespace {
+
+TEST(GraphWords, GoThroughTheTranslatorAndTheLabelsStayAsWritten) {
+  PseudoLanguage pseudo;
+  const GraphFacts facts = FactsOf(Pol("x^3-3x^2+3x-1"));
+  EXPECT_EQ(facts.text,
+            "⟦REAL ROOT: 1 (⟦TRIPLE⟧).⟧ ⟦TURNING POINTS: NONE.⟧ "
+            "⟦STATIONARY POINT OF INFLECTION: (1, 0).⟧");
+  EXPECT_EQ(FactsOf(Pol("0")).text,
+            "⟦REAL ROOTS: EVERY x (THE POLYNOMIAL IS 0).⟧ ⟦TURNING POINTS: NONE.⟧");
+  // The second mark of a point has words of its own, not the first lowered: a German noun
+  // keeps its capital.
+  const std::vector<TraceMark> merged = TraceMarks(FactsOf(Pol("x^2-2x+1")));
+  ASSERT_EQ(merged.size(), 1u);
+  EXPECT_EQ(merged[0].text, "⟦ROOT: 1 (⟦DOUBLE⟧)⟧; ⟦TURNING POINT: (1, 0)⟧");
+  EXPECT_EQ(TraceText(facts, 0.25, 0.2), "x = 0.250, P(x) ≈ -0.422") << "notation alone";
 }
 
 }  // namespace

@@ -1,0 +1,161 @@
+// What a screen reader finds: a name for every control that takes the focus, and the new
+// value of a result when it changes.
+
+#include "harness/accessibility.h"
+#include "harness/windows.h"
+
+#include "graphwindow/graphwindow.h"
+#include "toolswindow/toolseditor.h"
+#include "ui/widgets.h"
+#include "working/integerworking.h"
+#include "workingwindow/workingwindow.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+#include <QToolButton>
+
+namespace tessaro::test {
+namespace {
+
+TEST(FocusableWithoutName, FindsTheControlsAScreenReaderCannotName) {
+  QWidget window;
+  window.setObjectName(QStringLiteral("Window"));
+  QWidget* panel = Named(new QWidget(&window), "Panel");
+  QLineEdit* labelled = Edit("Labelled", panel);
+  Label(QStringLiteral("Value"), panel)->setBuddy(labelled);
+  Edit("Bare", panel);
+  new QLineEdit(panel);  // no object name either
+  QListWidget* list = Named(new QListWidget(panel), "List");
+  Label(QStringLiteral("Items"), panel)->setBuddy(list);
+  PictureButton("Hinted", "save", QStringLiteral("Save"), panel);
+  PictureButton("Unhinted", "save", QString(), panel);
+  Button("Captioned", QStringLiteral("OK"), {}, panel);
+  QLineEdit* hidden = Edit("HiddenBare", panel);
+  hidden->hide();
+  hidden->setEnabled(false);
+  Label(QStringLiteral(""), panel, "EmptyLabel");  // takes no focus
+  auto* dialog = Named(new QDialog(&window), "OwnWindow");
+  Edit("InTheDialog", dialog);
+
+  const QStringList found = FocusableWithoutName(&window);
+  EXPECT_EQ(found, QStringList({"Bare", "QLineEdit in Panel", "List", "Unhinted", "HiddenBare"}))
+      << "a list view takes no name from its buddy; hidden and disabled controls count";
+  EXPECT_EQ(FocusableWithoutName(dialog), QStringList({"InTheDialog"}))
+      << "a dialog's controls are its own walk's";
+}
+
+class AccessibilityTest : public AppTest {};
+
+TEST_F(AccessibilityTest, TheProblemToolsHelpGraphAndWorkingWindowsNameEveryControl) {
+  TFTools tools;
+  ProblemWin()->MostraPrbl("1+1", "2");
+  auto* graph = qobject_cast<TFGraph*>(FindWindow("FGraph"));
+  auto* work = qobject_cast<TFWork*>(FindWindow("FWork"));
+  ASSERT_TRUE(graph && work);
+  Polynomial p{};
+  PolFromText("x^2-1", p);
+  graph->ShowPolynomial(p, QStringLiteral("A"));
+  work->ShowWorking(QStringLiteral("hcd and LCM"), HcdLcmWorking(12, 18));
+  for (QWidget* window : {static_cast<QWidget*>(ProblemWin()), static_cast<QWidget*>(FileExistsWin()),
+                          static_cast<QWidget*>(&tools), FindWindow("FHelp"),
+                          static_cast<QWidget*>(graph), static_cast<QWidget*>(work)}) {
+    EXPECT_EQ(FocusableWithoutName(window), QStringList()) << window->objectName().toStdString();
+  }
+  // The fields take their labels' words; the pictures their hints.
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(Find(ProblemWin(), "IdR"))->text(QAccessible::Name),
+            "Answer");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(Find(&tools, "LT"))->text(QAccessible::Name),
+            "Tools");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(Find(&tools, "BtUp"))->text(QAccessible::Name),
+            "Move up");
+  // The file asked about is what a screen reader reads in the file-exists window.
+  ExpectDialog("FOps", [](QDialog* d) {
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Find(d, "EtF"))->text(QAccessible::Name),
+              "p1.txt");
+    EXPECT_EQ(FocusableWithoutName(d), QStringList());
+    d->reject();
+  });
+  FileExistsWin()->OpsGrd(QStringLiteral("p1.txt"));
+}
+
+struct QtSendsRow {
+  const char* widget;
+  std::function<void(QWidget& window)> change;  // makes the control "Field" show "42"
+  QAccessible::Event sent;
+  bool carriesValue;
+};
+
+// A one-cell table "Field" whose cell changes from 0 to 42.
+QTableWidget* CellShows42(QWidget& window) {
+  auto* table = Named(new QTableWidget(1, 1, &window), "Field");
+  table->setItem(0, 0, new QTableWidgetItem(QStringLiteral("0")));
+  table->item(0, 0)->setText(QStringLiteral("42"));
+  return table;
+}
+
+// What Qt tells assistive technology by itself when a control shows a new value: a window
+// sends its own event only where Qt does not carry the value.
+TEST(ResultFields, QtReportsTheNewTextOfEditsLabelsAndTextAreasTheWindowThatOfTableCells) {
+  const QtSendsRow rows[] = {
+      {"a read-only edit", [](QWidget& w) { ResultEdit("Field", &w)->setText("42"); },
+       QAccessible::TextInserted, true},
+      {"a label", [](QWidget& w) { Label(QStringLiteral("0"), &w, "Field")->setText("42"); },
+       QAccessible::NameChanged, true},
+      {"a text area",
+       [](QWidget& w) { Named(new QPlainTextEdit(&w), "Field")->setPlainText("42"); },
+       QAccessible::TextInserted, true},
+      {"a table cell", [](QWidget& w) { CellShows42(w); }, QAccessible::TableModelChanged,
+       false},
+      {"a table cell the window reports",
+       [](QWidget& w) { ReportCellChange(CellShows42(w), 0, 0); }, QAccessible::NameChanged,
+       true},
+  };
+  for (const QtSendsRow& row : rows) {
+    SCOPED_TRACE(row.widget);
+    QWidget window;
+    window.show();
+    AccessibleEvents events;
+    row.change(window);
+    const std::vector<AccessibleChange> sent = events.Of("Field");
+    EXPECT_TRUE(std::any_of(sent.begin(), sent.end(),
+                            [&](const AccessibleChange& c) { return c.type == row.sent; }));
+    EXPECT_EQ(std::any_of(sent.begin(), sent.end(),
+                          [](const AccessibleChange& c) { return c.text.contains("42"); }),
+              row.carriesValue);
+  }
+}
+
+TEST_F(AccessibilityTest, TheWindowsResultsReachAScreenReaderWhenTheyChange) {
+  AccessibleEvents events;
+  ProblemWin()->MostraPrbl("1+1", "2");
+  EXPECT_TRUE(events.Sent(QAccessible::TextInserted, "IdE", "1+1"));
+  EXPECT_TRUE(events.Sent(QAccessible::TextInserted, "IdR", "2"));
+
+  auto* graph = qobject_cast<TFGraph*>(FindWindow("FGraph"));
+  ASSERT_TRUE(graph);
+  Polynomial p{};
+  PolFromText("4x^2-1", p);
+  graph->ShowPolynomial(p, QStringLiteral("A"));
+  const QString facts = QStringLiteral("Real roots: -1/2, 1/2. Turning point: (0, -1).");
+  EXPECT_TRUE(events.Sent(QAccessible::DescriptionChanged, "PGraph", facts));
+  EXPECT_TRUE(events.Sent(QAccessible::NameChanged, "PGraph", "Graph of A(x) = 4x^2-1"));
+  // The keys trace on the graph, which has the focus: its name says each point.
+  events.Clear();
+  Press(Find(graph, "PGraph"), Qt::Key_Right, Qt::ControlModifier);
+  EXPECT_TRUE(events.Sent(QAccessible::NameChanged, "PGraph",
+                          "Graph of A(x) = 4x^2-1; Root: -1/2"));
+  EXPECT_TRUE(events.Sent(QAccessible::NameChanged, "EtTrace", "Root: -1/2"));
+
+  auto* work = qobject_cast<TFWork*>(FindWindow("FWork"));
+  ASSERT_TRUE(work);
+  work->ShowWorking(QStringLiteral("Division"), IntegerDivisionWorking(7, 2));
+  EXPECT_TRUE(events.Sent(QAccessible::TextInserted, "IdWork", QString::fromUtf8("7 = 2·3 + 1")));
+  EXPECT_TRUE(events.Sent(QAccessible::DescriptionChanged, "IdWork", QString::fromUtf8("7 = 2·3 + 1")));
+}
+
+}  // namespace
+}  // namespace tessaro::test
