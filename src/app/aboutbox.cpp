@@ -45,12 +45,13 @@ QLineEdit* MakeContactLine(QWidget* parent, const char* name, const QColor& colo
 
 TFAbout::TFAbout(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("FAbout"));
-  setWindowTitle(QStringLiteral("About"));
+  //: The title of the About box before it names the program.
+  setWindowTitle(tr("About"));
   setFixedSize(337, 258);
   // Every colour of the box is the design's, drawn on the design's light window.
   if (DarkPalette(palette())) setPalette(QPalette(QColor(240, 240, 240)));
 
-  BtOk = Button("BtOk", QStringLiteral("OK"), {}, this);
+  BtOk = Button("BtOk", tr("OK"), {}, this);
   BtOk->setGeometry(232, 176, 73, 33);
   BtOk->setDefault(true);
 
@@ -73,6 +74,8 @@ TFAbout::TFAbout(QWidget* parent) : QDialog(parent) {
   EdMail = MakeContactLine(this, "EdMail", QColor(Qt::blue), 172);
   EdW = MakeContactLine(this, "EdW", QColor(0, 128, 128),
                         std::max(192, EdMail->geometry().bottom() + 1));
+  SpeakAs(EdMail, tr("E-mail address"));
+  SpeakAs(EdW, tr("Web site"));
 
   TabOrder({BtOk, EdMail, EdW});
   connect(BtOk, &QPushButton::clicked, this, &QDialog::hide);
@@ -80,7 +83,8 @@ TFAbout::TFAbout(QWidget* parent) : QDialog(parent) {
 
 void TFAbout::ShowAbout(const QString& title, const QString& description, const QString& year,
                         const QString& version) {
-  setWindowTitle(QStringLiteral("About ") + title);
+  //: The title of the About box: %1 is the program's name.
+  setWindowTitle(tr("About %1").arg(title));
   Tit->setText(title);
   Tit->adjustSize();
   D->setText(description);
@@ -88,7 +92,8 @@ void TFAbout::ShowAbout(const QString& title, const QString& description, const 
   EtYear->adjustSize();
   // The 12 pixels stand for the window frame of the design; the version sits 12 pixels right of the title.
   Tit->move((width() - 12 - Tit->width()) / 2, Tit->y());
-  EtV->setText(QStringLiteral("V. ") + version);
+  //: Short for version, before the program's version number %1.
+  EtV->setText(tr("V. %1").arg(version));
   EtV->adjustSize();
   EtV->move(Tit->x() + Tit->width() + 12, EtV->y());
   if (!isVisible()) CentreOnScreen(this);

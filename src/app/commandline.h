@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <iosfwd>
+#include <string>
 
 namespace tessaro {
 
@@ -20,5 +21,8 @@ bool IsHeadless(const QStringList& args);
 // Runs the headless command of `args` (the arguments after the program's name) with an
 // application object on the offscreen platform; returns its exit code.
 int RunHeadless(const QStringList& args, std::ostream& out, std::ostream& err);
+
+// "--out needs a value", in the program's language: an option typed last, without its value.
+std::string NeedsAValue(const std::string& option);
 
 }  // namespace tessaro

@@ -60,7 +60,7 @@ class RightPictureButton : public QPushButton {
 
 TFMI::TFMI(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("FMI"));
-  setWindowTitle(QStringLiteral("Maths of rational numbers"));
+  setWindowTitle(tr("Maths of rational numbers"));
   setWindowIcon(AppIcon());
 
   auto* central = Named(new QWidget(this), "Client");
@@ -72,17 +72,23 @@ TFMI::TFMI(QWidget* parent) : QMainWindow(parent) {
   QFont buttonFont = windowFont;
   buttonFont.setPointSize(10);
   buttonFont.setBold(true);
-  auto makeButton = [&](const char* name, const char* caption, const char* icon) {
-    auto* button = Named(new RightPictureButton(QString::fromUtf8(caption),
-                                                Icon(QString::fromUtf8(icon)), central),
+  auto makeButton = [&](const char* name, const QString& caption, const char* icon) {
+    auto* button = Named(new RightPictureButton(caption, Icon(QString::fromUtf8(icon)), central),
                          name);
     button->setFont(buttonFont);
     button->setFixedSize(154, 41);
+    // A screen reader says the words without the blanks that line the captions up.
+    button->setAccessibleName(caption.trimmed());
     return button;
   };
-  BtInt = makeButton("BtInt", "Integers    ", "integers");
-  BtFrac = makeButton("BtFrac", "Fractions   ", "fractions");
-  BtPol = makeButton("BtPol", "Polynomials", "polynomials");
+  //: The captions of the three buttons that open the themes. Their trailing blanks make the
+  //: three texts about as long, so that they line up with the pictures at their right: keep
+  //: that intent (pad the shorter words of your language), the blanks themselves may change.
+  BtInt = makeButton("BtInt", tr("Integers    "), "integers");
+  //: See "Integers    ": the blanks line the captions up.
+  BtFrac = makeButton("BtFrac", tr("Fractions   "), "fractions");
+  //: See "Integers    ": the blanks line the captions up.
+  BtPol = makeButton("BtPol", tr("Polynomials"), "polynomials");
 
   auto* layout = new QVBoxLayout(central);
   layout->setContentsMargins(0, 19, 0, 19);
@@ -95,24 +101,27 @@ TFMI::TFMI(QWidget* parent) : QMainWindow(parent) {
   QMenuBar* MnuMI = menuBar();
   MnuMI->setObjectName(QStringLiteral("MnuMI"));
 
-  OpTems = Menu(MnuMI, "OpTems", QStringLiteral("Themes"));
-  QAction* Ints = MenuItem("Ints", QStringLiteral("Integers"), OpTems);
-  QAction* Fracs = MenuItem("Fracs", QStringLiteral("Fractions"), OpTems);
-  QAction* Pols = MenuItem("Pols", QStringLiteral("Polynomials"), OpTems);
+  // The keys Alt+letter take the first free letter of each title, in any language.
+  OpTems = Menu(MnuMI, "OpTems", tr("Themes"));
+  QAction* Ints = MenuItem("Ints", tr("Integers"), OpTems);
+  QAction* Fracs = MenuItem("Fracs", tr("Fractions"), OpTems);
+  QAction* Pols = MenuItem("Pols", tr("Polynomials"), OpTems);
 
   MakeSheetMenu(MnuMI);
 
-  OpTools = Menu(MnuMI, "OpTools", QStringLiteral("Tools"));
-  QAction* OpEdTools = MenuItem("OpEdTools", QStringLiteral("Edit tools"), OpTools);
+  OpTools = Menu(MnuMI, "OpTools", tr("Tools"));
+  QAction* OpEdTools = MenuItem("OpEdTools", tr("Edit tools"), OpTools);
   MenuItem("Ops", QStringLiteral("-"), OpTools)->setSeparator(true);
 
-  QMenu* MnuSettings = Menu(MnuMI, "MnuSettings", QStringLiteral("Settings"));
-  QAction* OpPrefs = MenuItem("OpPrefs", QStringLiteral("Preferences..."), MnuSettings);
+  QMenu* MnuSettings = Menu(MnuMI, "MnuSettings", tr("Settings"));
+  QAction* OpPrefs = MenuItem("OpPrefs", tr("Preferences..."), MnuSettings);
 
-  QAction* About1 = MenuItem("About1", QStringLiteral("About..."), MnuMI);
-  QMenu* MnuHelp = Menu(MnuMI, "MnuHelp", QStringLiteral("Help"));
-  QAction* OpGuide = MenuItem("OpGuide", QStringLiteral("Guide"), MnuHelp);
-  QAction* OpHelpAbout = MenuItem("OpHelpAbout", QStringLiteral("About..."), MnuHelp);
+  //: The command of the menu bar, and of the Help menu, that shows the About box.
+  QAction* About1 = MenuItem("About1", tr("About..."), MnuMI);
+  QMenu* MnuHelp = Menu(MnuMI, "MnuHelp", tr("Help"));
+  //: The command that opens the program's guide.
+  QAction* OpGuide = MenuItem("OpGuide", tr("Guide"), MnuHelp);
+  QAction* OpHelpAbout = MenuItem("OpHelpAbout", tr("About..."), MnuHelp);
   MenuKeys(MnuMI);
   // Closing the main window ends the program: the desktop's Quit keys, and Ctrl+Q on
   // every desktop, also those whose Quit has no key.
@@ -139,7 +148,7 @@ TFMI::TFMI(QWidget* parent) : QMainWindow(parent) {
 }
 
 void TFMI::MakeSheetMenu(QMenuBar* bar) {
-  MnuSheet = Menu(bar, "MnuSheet", QStringLiteral("Worksheet"));
+  MnuSheet = Menu(bar, "MnuSheet", tr("Worksheet"));
   const auto command = [this](const char* name, const QString& caption, auto run) {
     QAction* item = MenuItem(name, caption, MnuSheet);
     connect(item, &QAction::triggered, this, Guarded([this, run] {
@@ -147,19 +156,19 @@ void TFMI::MakeSheetMenu(QMenuBar* bar) {
             }));
     return item;
   };
-  command("OpSheetNew", QStringLiteral("New"), [](TFSheet* s) { s->New(); });
-  command("OpSheetOpen", QStringLiteral("Open\u2026"), [](TFSheet* s) { s->Open(); });
-  MnuRecent = MnuSheet->addMenu(QStringLiteral("Recent sheets"));
+  //: A new, empty worksheet.
+  command("OpSheetNew", tr("New"), [](TFSheet* s) { s->New(); });
+  command("OpSheetOpen", tr("Open…"), [](TFSheet* s) { s->Open(); });
+  MnuRecent = MnuSheet->addMenu(tr("Recent sheets"));
   MnuRecent->setObjectName(QStringLiteral("MnuRecent"));
   MnuRecent->menuAction()->setObjectName(QStringLiteral("MnuRecent"));
   MnuSheet->addSeparator();
   sheetCommands_ = {
-      command("OpSheetSave", QStringLiteral("Save"), [](TFSheet* s) { s->Save(); }),
-      command("OpSheetSaveAs", QStringLiteral("Save as\u2026"), [](TFSheet* s) { s->SaveAs(); }),
-      command("OpSheetExport", QStringLiteral("Export\u2026"), [](TFSheet* s) { s->Export(); }),
-      command("OpSheetPreview", QStringLiteral("Print preview\u2026"),
-              [](TFSheet* s) { s->PrintPreview(); }),
-      command("OpSheetPrint", QStringLiteral("Print\u2026"), [](TFSheet* s) { s->Print(); }),
+      command("OpSheetSave", tr("Save"), [](TFSheet* s) { s->Save(); }),
+      command("OpSheetSaveAs", tr("Save as…"), [](TFSheet* s) { s->SaveAs(); }),
+      command("OpSheetExport", tr("Export…"), [](TFSheet* s) { s->Export(); }),
+      command("OpSheetPreview", tr("Print preview…"), [](TFSheet* s) { s->PrintPreview(); }),
+      command("OpSheetPrint", tr("Print…"), [](TFSheet* s) { s->Print(); }),
   };
   MnuSheet->insertSeparator(sheetCommands_[2]);
   SheetOpened(false);
@@ -172,6 +181,7 @@ void TFMI::RebuildRecent() {
   const QStringList recent = links_.Sheet ? links_.Sheet->RecentSheets() : QStringList();
   for (qsizetype i = 0; i < recent.size(); ++i) {
     const QByteArray name = "OpRecent" + QByteArray::number(i + 1);
+    // "1 /path/sheet.tsheet": a number and a path, nothing to translate.
     QAction* item = MenuItem(name.constData(),
                              QString::number(i + 1) + QStringLiteral(" ") +
                                  QDir::toNativeSeparators(recent[i]),
@@ -222,8 +232,8 @@ void TFMI::OpEdToolsClick() {
 
 void TFMI::About1Click() {
   if (!links_.About) return;
-  links_.About->ShowAbout(QStringLiteral("TESSARO"), QStringLiteral("Mathematics of rational numbers"),
-                    QStringLiteral("2020"), QStringLiteral("1"));
+  links_.About->ShowAbout(QStringLiteral("TESSARO"), tr("Mathematics of rational numbers"),
+                          QStringLiteral("2020"), QStringLiteral("1"));
 }
 
 void TFMI::OpGuideClick() {

@@ -3,6 +3,7 @@
 #include "app/commandline.h"
 #include "graphwindow/graphpainter.h"
 #include "numbers/conversionerror.h"
+#include "numbers/words.h"
 #include "ui/ui.h"
 
 #include <QDir>
@@ -29,14 +30,15 @@ struct PlotArguments {
 // The arguments, or a usage error on `err`.
 bool ReadArguments(const QStringList& args, PlotArguments& read, std::ostream& err) {
   if (args.isEmpty()) {
-    err << "tessaro: --plot needs a polynomial\n";
+    //: %1 is the option --plot.
+    err << "tessaro: " << Fill(translate("CommandLine", "%1 needs a polynomial"), {"--plot"}) << "\n";
     return false;
   }
   read.polynomial = args.first();
   for (qsizetype i = 1; i < args.size(); i += 2) {
     const QString& option = args[i];
     if (i + 1 >= args.size()) {
-      err << "tessaro: " << ToStd(option) << " needs a value\n";
+      err << "tessaro: " << NeedsAValue(ToStd(option)) << "\n";
       return false;
     }
     const QString& value = args[i + 1];
@@ -48,19 +50,30 @@ bool ReadArguments(const QStringList& args, PlotArguments& read, std::ostream& e
       const int w = m.hasMatch() ? m.captured(1).toInt() : 0;
       const int h = m.hasMatch() ? m.captured(2).toInt() : 0;
       if (w < SmallestSide || w > LargestSide || h < SmallestSide || h > LargestSide) {
-        err << "tessaro: --size is WIDTHxHEIGHT, each " << SmallestSide << " to " << LargestSide
-            << " pixels\n";
+        //: %1 is the option --size, %2 the form of its value, %3 and %4 the smallest and the
+        //: largest side.
+        err << "tessaro: "
+            << Fill(translate("CommandLine", "%1 is %2, each %3 to %4 pixels"),
+                    {"--size", "WIDTHxHEIGHT", std::to_string(SmallestSide),
+                     std::to_string(LargestSide)})
+            << "\n";
         return false;
       }
       read.size = QSize(w, h);
     } else {
-      err << "tessaro: --plot does not take " << ToStd(option) << "\n";
+      //: %1 is the option --plot, %2 an option typed after it.
+      err << "tessaro: "
+          << Fill(translate("CommandLine", "%1 does not take %2"), {"--plot", ToStd(option)}) << "\n";
       return false;
     }
   }
   const QString suffix = QFileInfo(read.out).suffix().toLower();
   if (suffix != QStringLiteral("svg") && suffix != QStringLiteral("png")) {
-    err << "tessaro: --plot needs --out FILE.svg or --out FILE.png\n";
+    //: %1 is the option --plot, %2 and %3 the options that name its file.
+    err << "tessaro: "
+        << Fill(translate("CommandLine", "%1 needs %2 or %3"),
+                {"--plot", "--out FILE.svg", "--out FILE.png"})
+        << "\n";
     return false;
   }
   return true;
@@ -74,7 +87,7 @@ int PlotCommand(const QStringList& args, std::ostream&, std::ostream& err) {
   Polynomial p{};
   try {
     if (!PolFromText(ToStd(read.polynomial), p)) {
-      err << "tessaro: Not a rational polynomial\n";
+      err << "tessaro: " << NotARationalPolynomial() << "\n";
       return ExitRefused;
     }
   } catch (const ConversionError& e) {
@@ -87,7 +100,7 @@ int PlotCommand(const QStringList& args, std::ostream&, std::ostream& err) {
   picture.view = FittedView(facts);
   picture.caption = GraphCaption(QStringLiteral("P"), p);
   if (ExportGraph(read.out, read.size, picture) != ExportResult::Written) {
-    err << "tessaro: Cannot create file " << ToStd(QDir::toNativeSeparators(read.out)) << "\n";
+    err << "tessaro: " << ToStd(CannotCreateFile(QDir::toNativeSeparators(read.out))) << "\n";
     return ExitRefused;
   }
   return ExitDone;

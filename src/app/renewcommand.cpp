@@ -2,6 +2,7 @@
 
 #include "app/commandline.h"
 #include "app/sheetoptions.h"
+#include "numbers/words.h"
 #include "renewal/renew.h"
 #include "ui/ui.h"
 #include "worksheets/renewsheet.h"
@@ -17,7 +18,10 @@ namespace {
 int DrawCommand(const SheetCommandLine& line, std::ostream& err,
                 const std::function<SheetDraw(const Worksheet&, std::uint64_t)>& draw) {
   const std::optional<std::uint64_t> seed = SeedOfText(line.Value(QStringLiteral("--seed")));
-  if (!seed) return UsageError(err, "--seed takes a whole number from 0 to 18446744073709551615");
+  //: %1 is the option --seed, %2 and %3 the smallest and the largest seed.
+  if (!seed)
+    return UsageError(err, Fill(translate("CommandLine", "%1 takes a whole number from %2 to %3"),
+                                {"--seed", "0", "18446744073709551615"}));
   const std::optional<Worksheet> sheet = ReadCommandSheet(line.sheet, err);
   if (!sheet) return ExitRefused;
   const SheetDraw drawn = draw(*sheet, *seed);
@@ -44,8 +48,9 @@ int VersionsCommand(const QStringList& args, std::ostream&, std::ostream& err) {
   bool ok = false;
   const int count = line->Value(QStringLiteral("--count")).toInt(&ok);
   if (!ok || count < MinVersions || count > MaxVersions)
-    return UsageError(err, "--count takes a number of versions from " + std::to_string(MinVersions) +
-                               " to " + std::to_string(MaxVersions));
+    //: %1 is the option --count, %2 and %3 the fewest and the most versions.
+    return UsageError(err, Fill(translate("CommandLine", "%1 takes a number of versions from %2 to %3"),
+                                {"--count", std::to_string(MinVersions), std::to_string(MaxVersions)}));
   return DrawCommand(*line, err, [count](const Worksheet& sheet, std::uint64_t seed) {
     return WithVersions(sheet, count, seed);
   });

@@ -1,6 +1,7 @@
 #include "app/sheetoptions.h"
 
 #include "app/commandline.h"
+#include "numbers/words.h"
 #include "ui/ui.h"
 #include "worksheets/sheetfile.h"
 
@@ -10,7 +11,10 @@
 namespace tessaro {
 
 int UsageError(std::ostream& err, const std::string& why) {
-  err << "tessaro: " << why << " (tessaro --help shows the command)\n";
+  //: %1 says what is wrong with the command line, %2 is the command line that shows the right
+  //: one.
+  err << "tessaro: "
+      << Fill(translate("CommandLine", "%1 (%2 shows the command)"), {why, "tessaro --help"}) << "\n";
   return ExitUsage;
 }
 
@@ -20,7 +24,8 @@ std::optional<SheetCommandLine> ReadSheetCommandLine(const QStringList& args,
                                                      std::initializer_list<const char*> needed,
                                                      std::ostream& err) {
   if (args.isEmpty() || args.first().startsWith(QStringLiteral("--"))) {
-    UsageError(err, command + " needs the sheet file first");
+    //: %1 is an option, such as --export.
+    UsageError(err, Fill(translate("CommandLine", "%1 needs the sheet file first"), {command}));
     return std::nullopt;
   }
   SheetCommandLine line;
@@ -30,22 +35,25 @@ std::optional<SheetCommandLine> ReadSheetCommandLine(const QStringList& args,
     const bool known = std::any_of(allowed.begin(), allowed.end(),
                                    [&](const char* a) { return option == QLatin1String(a); });
     if (!known) {
-      UsageError(err, command + " takes no " + ToStd(option));
+      //: %1 is an option, %2 another option typed after it.
+      UsageError(err, Fill(translate("CommandLine", "%1 takes no %2"), {command, ToStd(option)}));
       return std::nullopt;
     }
     if (i + 1 >= args.size()) {
-      UsageError(err, ToStd(option) + " needs a value");
+      UsageError(err, NeedsAValue(ToStd(option)));
       return std::nullopt;
     }
     if (line.values.contains(option)) {
-      UsageError(err, ToStd(option) + " is given twice");
+      //: %1 is an option.
+      UsageError(err, Fill(translate("CommandLine", "%1 is given twice"), {ToStd(option)}));
       return std::nullopt;
     }
     line.values.insert(option, args[i + 1]);
   }
   for (const char* option : needed)
     if (!line.values.contains(QLatin1String(option))) {
-      UsageError(err, command + " needs " + option);
+      //: %1 is an option, %2 another option it needs.
+      UsageError(err, Fill(translate("CommandLine", "%1 needs %2"), {command, option}));
       return std::nullopt;
     }
   return line;
@@ -59,7 +67,7 @@ std::optional<Worksheet> ReadCommandSheet(const QString& path, std::ostream& err
 
 int WriteCommandSheet(const Worksheet& sheet, const QString& path, std::ostream& err) {
   if (!WriteSheet(ToStd(path), sheet)) {
-    err << "tessaro: Cannot create file " << ToStd(path) << "\n";
+    err << "tessaro: " << ToStd(CannotCreateFile(path)) << "\n";
     return ExitRefused;
   }
   return ExitDone;

@@ -52,4 +52,10 @@ std::string LcmName() {
   return translate("Notation", "LCM");
 }
 
+std::string WrongEntry() {
+  //: The caption of a message about something typed that cannot be taken, and the text a
+  //: combined operation of fractions ends with when it fails.
+  return translate("Messages", "Wrong entry");
+}
+
 }  // namespace tessaro

@@ -34,4 +34,8 @@ std::string Fill(std::string_view pattern, std::initializer_list<std::string_vie
 std::string HcdName();
 std::string LcmName();
 
+// "Wrong entry": the caption of every message about an entry the program cannot take, and
+// the Fractions window's failure of a combined operation; one text wherever it shows.
+std::string WrongEntry();
+
 }  // namespace tessaro

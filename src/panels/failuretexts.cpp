@@ -23,6 +23,11 @@ std::string ShownFailure(std::string_view failure) {
   return std::string(failure);
 }
 
+std::string StepFailure() {
+  //: A combined operation of integers that fails; %1 is 0, %2 is ">Long_Max".
+  return Fill(translate("Failure", "Division by %1 or %2 in any step"), {"0", ">Long_Max"});
+}
+
 std::string NotCalculableBecause(std::string_view condition) {
   //: Begins with the words of "Not calculable"; %1 is a condition such as "N< 0".
   return Fill(translate("Failure", "Not calculable (%1)"), {condition});

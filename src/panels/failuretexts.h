@@ -21,6 +21,10 @@ inline constexpr std::string_view HcdLcmOverflow = "Not calculable (long integer
 // alone and stay as they are.
 std::string ShownFailure(std::string_view failure);
 
+// What the Integers window says of a combined operation that fails:
+// "Division by 0 or >Long_Max in any step".
+std::string StepFailure();
+
 // "Not calculable (N< 0)": the words of "Not calculable" with the condition that makes it so.
 std::string NotCalculableBecause(std::string_view condition);
 

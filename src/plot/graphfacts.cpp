@@ -89,7 +89,7 @@ GraphFacts FactsOf(const Polynomial& p) {
   std::vector<RealRoot> roots;
   const RootsOutcome outcome = PolRealRoots(p, roots);
   if (outcome == RootsOutcome::Refused) {
-    facts.sentences = {translate("Graph", "Not a rational polynomial")};
+    facts.sentences = {NotARationalPolynomial()};
     facts.text = facts.sentences.front();
     return facts;
   }

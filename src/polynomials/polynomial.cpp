@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "numbers/words.h"
 #include "polynomials/coefficient.h"
 
 namespace tessaro {
@@ -87,6 +88,10 @@ std::string IntPolToText(const IntPolynomial& ip) {
     if (ip[k] != 0) AppendTerm(out, std::to_string(ip[k]), k, k == d);
   }
   return out.empty() ? "0" : out;
+}
+
+std::string NotARationalPolynomial() {
+  return translate("Polynomials", "Not a rational polynomial");
 }
 
 bool PolFromText(std::string_view text, Polynomial& p) {

@@ -36,6 +36,9 @@ std::string IntPolToText(const IntPolynomial& ip);
 // 0 or a numerator or denominator beyond Long_Max; p is then partly filled and must be
 // discarded. Throws ConversionError for a non-digit exponent and for the texts IntOfText refuses.
 bool PolFromText(std::string_view text, Polynomial& p);
+// What every window and command says of a text PolFromText does not read, in the program's
+// language: "Not a rational polynomial".
+std::string NotARationalPolynomial();
 
 // Degree n exactly (n in 0..9): leading coefficient 1..9, the lower ones in -8..8.
 void IntPolRandom(int n, IntPolynomial& ip);

@@ -16,18 +16,19 @@ namespace tessaro {
 
 TFPrefs::TFPrefs(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("FPrefs"));
-  setWindowTitle(QStringLiteral("Preferences"));
+  setWindowTitle(tr("Preferences"));
   setWindowIcon(AppIcon());
 
-  OpRemember =
-      Named(new QCheckBox(QStringLiteral("Remember lists and windows between runs"), this),
-            "OpRemember");
-  EtRemember = Label(QStringLiteral("The three lists with their selections, the decimals, the "
-                                    "open worksheet and the windows' places are kept when the "
-                                    "program ends and are back at its next start."),
+  OpRemember = Named(new QCheckBox(tr("Remember lists and windows between runs"), this),
+                     "OpRemember");
+  EtRemember = Label(tr("The three lists with their selections, the decimals, the open worksheet "
+                        "and the windows' places are kept when the program ends and are back at "
+                        "its next start."),
                      this, "EtRemember");
   EtRemember->setWordWrap(true);
-  BtClose = Button("BtClose", QStringLiteral("Close"), {}, this);
+  // The words under the box say what it keeps.
+  OpRemember->setAccessibleDescription(EtRemember->text());
+  BtClose = Button("BtClose", tr("Close"), {}, this);
   BtClose->setDefault(true);
 
   auto* buttons = new QHBoxLayout;
@@ -60,8 +61,8 @@ void TFPrefs::OpRememberClick(bool on) {
   if (SetRemembersSessions(on)) return;
   // The box shows what the file holds, not what was asked.
   ShowPreference();
-  ShowMessage(QStringLiteral("The preference cannot be stored in ") +
-              QDir::toNativeSeparators(SettingsFile()));
+  //: %1 is the name of the settings file.
+  ShowMessage(tr("The preference cannot be stored in %1").arg(QDir::toNativeSeparators(SettingsFile())));
 }
 
 }  // namespace tessaro

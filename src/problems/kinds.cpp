@@ -365,6 +365,13 @@ std::optional<ProblemParams> ParamsOfKind(std::string_view name) {
   return std::nullopt;
 }
 
+std::string FieldRefusal(std::string_view field, std::string_view reason) {
+  //: A field and what is wrong with it: "f2 is not a fraction". %1 is the field's name as the
+  //: files write it (kept as it is), %2 the reason ("is not a fraction"); order them and add
+  //: words as your language needs.
+  return Fill(translate("ProblemParams", "%1 %2"), {field, reason});
+}
+
 MadeProblem MakeProblem(const ProblemParams& params) {
   return Guard([&] { return Make(params); });
 }

@@ -94,6 +94,10 @@ struct MadeProblem {
   std::string reason;  // e.g. "is not a fraction"
 };
 
+// A field and what is wrong with it as one sentence, "f2 is not a fraction", in the
+// language's order. The field is named as the files name it, in every language.
+std::string FieldRefusal(std::string_view field, std::string_view reason);
+
 // The question and answer the theme window shows for these inputs. Params out of their
 // ranges, texts the window refuses and a combined operation that fails make no problem.
 // A text problem has no texts of its own to make: it is refused too.

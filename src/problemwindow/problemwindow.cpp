@@ -168,9 +168,7 @@ QFileDialog* TFPrbl::SaveDialog() {
   DlgGrd->setDefaultSuffix(QStringLiteral("txt"));
   DlgGrd->setNameFilters({
       //: Keep the patterns in brackets as they are.
-      tr("Text files (%1)").arg(QStringLiteral("*.txt *.TXT")),
-      //: Keep the pattern in brackets as it is.
-      tr("Any file (%1)").arg(QStringLiteral("*"))});
+      tr("Text files (%1)").arg(QStringLiteral("*.txt *.TXT")), AnyFileFilter()});
   return DlgGrd;
 }
 

@@ -91,6 +91,9 @@ struct RangeRefusal {
 // The field and its reason in one sentence: "max is below min (3 < 5)".
 std::string RefusalText(const RangeRefusal& refusal);
 
+// "-8 to 8", "A to D": the first and the last of a span, in the program's language.
+std::string SpanText(std::string_view from, std::string_view to);
+
 // None when `given` can hold for the kind of `params`: bounds in order and within
 // -2147483646 .. 2147483646, a degree 0 .. 9 that leaves room for the answer (an integral of
 // polynomial-single, a product of polynomial-pair, both at most degree 9), euclid_steps 1 .. 8

@@ -1,5 +1,6 @@
 #include "renewal/renew.h"
 
+#include "numbers/words.h"
 #include "panels/failuretexts.h"
 #include "renewal/draw.h"
 
@@ -30,7 +31,7 @@ Draft Missed(Miss why) { return Draft{std::nullopt, why}; }
 
 std::string Text(std::int32_t v) { return std::to_string(v); }
 
-std::string RangeText(const IntRange& r) { return Text(r.lo) + " to " + Text(r.hi); }
+std::string RangeText(const IntRange& r) { return SpanText(Text(r.lo), Text(r.hi)); }
 
 std::optional<std::string> FractionTextOf(Stream& s, const Ranges& r) {
   const std::optional<Rational> f = DrawFraction(s, *r.max_num, *r.max_den, *r.proper);
@@ -151,53 +152,89 @@ struct Advice {
   std::string field, message;
 };
 
-// What to change, by the kind and by the commonest reason the draws were not taken.
+// What to change, by the kind and by the commonest reason the draws were not taken. Each
+// advice is one sentence to translate; the keys of the ranges, the numbers and the failure
+// texts (as the windows show them) are filled in.
 Advice AdviceFor(const ProblemParams& params, const Ranges& r, Miss miss,
                  const std::string& refusal) {
-  const std::string failure =
-      "every draw gave a result the program cannot show (an overflow or \"" +
-      std::string(NotCalculable) + "\")";
-  const std::string refused = "the program refused every draw (" + refusal + ")";
+  const std::string notCalculable = ShownFailure(NotCalculable);
   switch (FamilyOf(params)) {
     case RangeFamily::Integer: {
-      const std::string range = "min and max (" + Text(*r.min) + " to " + Text(*r.max) + ")";
+      const std::string range = SpanText(Text(*r.min), Text(*r.max));
       if (miss == Miss::TooNarrow && r.euclid_steps)
-        return {"min", "no pair within " + range + " takes exactly " + Text(*r.euclid_steps) +
-                           " divisions of Euclid's algorithm. Widen min and max, or lower "
-                           "euclid_steps."};
+        //: %1 and %2 are the keys min and max, %3 their span ("50 to 60"), %4 a number of
+        //: divisions, %5 the key euclid_steps.
+        return {"min", Fill(translate("Renewal", "no pair within %1 and %2 (%3) takes exactly %4 "
+                                                 "divisions of Euclid's algorithm. Widen %1 and "
+                                                 "%2, or lower %5."),
+                            {"min", "max", range, Text(*r.euclid_steps), "euclid_steps"})};
       if (miss == Miss::Failure)
-        return {"max", failure + " within " + range + ". Narrow min and max."};
-      return {"max", refused + " within " + range + ". Change min and max."};
+        //: %1 is the text "Not calculable" as the windows show it; %2 and %3 are the keys min
+        //: and max, %4 their span ("200 to 300").
+        return {"max", Fill(translate("Renewal", "every draw gave a result the program cannot "
+                                                 "show (an overflow or \"%1\") within %2 and %3 "
+                                                 "(%4). Narrow %2 and %3."),
+                            {notCalculable, "min", "max", range})};
+      //: %1 is why the program refused the last draw ("expression cannot be calculated"); %2
+      //: and %3 are the keys min and max, %4 their span ("1 to 30").
+      return {"max", Fill(translate("Renewal", "the program refused every draw (%1) within %2 "
+                                               "and %3 (%4). Change %2 and %3."),
+                          {refusal, "min", "max", range})};
     }
     case RangeFamily::Fraction: {
-      const std::string range =
-          "max_num and max_den (" + Text(*r.max_num) + " and " + Text(*r.max_den) + ")";
+      const std::string numerator = Text(*r.max_num), denominator = Text(*r.max_den);
       if (miss == Miss::TooNarrow)
-        return {"max_den", range + " leave too few different fractions for a list of " +
-                               std::to_string(ListSize(params)) +
-                               ". Widen max_num and max_den."};
-      if (miss == Miss::Failure) return {"max_den", failure + ". Narrow " + range + "."};
-      return {"max_den", refused + ". Change " + range + "."};
+        //: %1 and %2 are the keys max_num and max_den, %3 and %4 their values, %5 the size of
+        //: the list.
+        return {"max_den", Fill(translate("Renewal", "%1 and %2 (%3 and %4) leave too few "
+                                                     "different fractions for a list of %5. "
+                                                     "Widen %1 and %2."),
+                                {"max_num", "max_den", numerator, denominator,
+                                 std::to_string(ListSize(params))})};
+      if (miss == Miss::Failure)
+        //: %1 is the text "Not calculable" as the windows show it; %2 and %3 are the keys
+        //: max_num and max_den, %4 and %5 their values.
+        return {"max_den", Fill(translate("Renewal", "every draw gave a result the program "
+                                                     "cannot show (an overflow or \"%1\"). "
+                                                     "Narrow %2 and %3 (%4 and %5)."),
+                                {notCalculable, "max_num", "max_den", numerator, denominator})};
+      //: %1 is why the program refused the last draw; %2 and %3 are the keys max_num and
+      //: max_den, %4 and %5 their values.
+      return {"max_den", Fill(translate("Renewal", "the program refused every draw (%1). Change "
+                                                   "%2 and %3 (%4 and %5)."),
+                              {refusal, "max_num", "max_den", numerator, denominator})};
     }
     case RangeFamily::Polynomial: {
       const bool roots = r.int_roots.value_or(false);
-      const std::string coefficients =
-          roots ? "lead and roots (" + RangeText(*r.lead) + ", " + RangeText(*r.roots) + ")"
-                : "lead and coef (" + RangeText(*r.lead) + ", " + RangeText(*r.coef) + ")";
+      const char* others = roots ? "roots" : "coef";
+      const std::string lead = RangeText(*r.lead);
+      const std::string spread = RangeText(roots ? *r.roots : *r.coef);
       if (miss == Miss::Degree)
-        return {"degree", "every draw gave a result of degree above 9 (\"" +
-                              std::string(DegreeAbove9) + "\"). Lower the top of degree (now " +
-                              Text(r.degree->hi) + ")."};
+        //: %1 is 9, %2 the text "Degree of result >9" as the windows show it, %3 the key
+        //: degree, %4 the top of its range.
+        return {"degree", Fill(translate("Renewal", "every draw gave a result of degree above %1 "
+                                                    "(\"%2\"). Lower the top of %3 (now %4)."),
+                               {Text(MaxDegree), ShownFailure(DegreeAbove9), "degree",
+                                Text(r.degree->hi)})};
       if (miss == Miss::Failure)
-        return {roots ? "roots" : "coef",
-                failure + ". Narrow " + coefficients + ", or lower degree."};
-      return {"degree", refused + ". Change degree (" + RangeText(*r.degree) + ") or " +
-                            coefficients + "."};
+        //: %1 is the text "Not calculable" as the windows show it; %2 and %3 are the keys lead
+        //: and coef (or roots), %4 and %5 their spans ("1 to 9"), %6 the key degree.
+        return {others, Fill(translate("Renewal", "every draw gave a result the program cannot "
+                                                  "show (an overflow or \"%1\"). Narrow %2 and "
+                                                  "%3 (%4, %5), or lower %6."),
+                             {notCalculable, "lead", others, lead, spread, "degree"})};
+      //: %1 is why the program refused the last draw; %2 is the key degree, %3 its span; %4 and
+      //: %5 are the keys lead and coef (or roots), %6 and %7 their spans.
+      return {"degree", Fill(translate("Renewal", "the program refused every draw (%1). Change %2 "
+                                                  "(%3) or %4 and %5 (%6, %7)."),
+                             {refusal, "degree", RangeText(*r.degree), "lead", others, lead,
+                              spread})};
     }
     case RangeFamily::None:
       break;
   }
-  return {"kind", refused + "."};
+  //: %1 is why the program refused the last draw.
+  return {"kind", Fill(translate("Renewal", "the program refused every draw (%1)."), {refusal})};
 }
 
 Renewal Refuse(const ProblemParams& params, std::string field, std::string message,
@@ -227,25 +264,28 @@ Renewal Renew(const ProblemParams& params, const Ranges& ranges, Stream& stream)
   const std::size_t size = ListSize(params);
   if (FamilyOf(params) == RangeFamily::Integer &&
       std::int64_t{*r.max} - *r.min + 1 < static_cast<std::int64_t>(size))
+    //: %1 and %2 are the keys min and max, %3 their span ("1 to 3"), %4 the size of the list.
     return Refuse(params, "max",
-                  "min to max (" + Text(*r.min) + " to " + Text(*r.max) +
-                      ") holds fewer than the " + std::to_string(size) +
-                      " different numbers of the list. Widen min and max.",
+                  Fill(translate("Renewal", "%1 to %2 (%3) holds fewer than the %4 different "
+                                            "numbers of the list. Widen %1 and %2."),
+                       {"min", "max", SpanText(Text(*r.min), Text(*r.max)), std::to_string(size)}),
                   0);
 
   std::array<int, static_cast<int>(Miss::Count)> misses{};
   std::string lastRefusal;
+  // The texts were made in the program's language: a degree above 9 is found in it.
+  const std::string degreeAbove9 = ShownFailure(DegreeAbove9);
   for (int draw = 1; draw <= MaxDraws; ++draw) {
     Draft draft = std::visit(Drafter{r, stream}, params);
     if (draft.params) {
       MadeProblem made = MakeProblem(*draft.params);
       if (!made.texts) {
         // A combined polynomial operation beyond degree 9 is refused with that text.
-        draft.miss = made.reason.find(DegreeAbove9) != std::string::npos ? Miss::Degree
+        draft.miss = made.reason.find(degreeAbove9) != std::string::npos ? Miss::Degree
                                                                           : Miss::Refused;
-        lastRefusal = made.field + " " + made.reason;
+        lastRefusal = FieldRefusal(made.field, made.reason);
       } else if (HoldsFailureText(made.texts->Resp)) {
-        draft.miss = made.texts->Resp.find(DegreeAbove9) != std::string::npos ? Miss::Degree
+        draft.miss = made.texts->Resp.find(degreeAbove9) != std::string::npos ? Miss::Degree
                                                                              : Miss::Failure;
       } else {
         Renewal out;
@@ -261,8 +301,10 @@ Renewal Renew(const ProblemParams& params, const Ranges& ranges, Stream& stream)
   const Miss commonest = static_cast<Miss>(
       std::max_element(misses.begin(), misses.end()) - misses.begin());
   const Advice advice = AdviceFor(params, r, commonest, lastRefusal);
+  //: %1 is the number of draws made, %2 the advice: what went wrong and which range to change.
   return Refuse(params, advice.field,
-                "No new numbers after " + std::to_string(MaxDraws) + " draws: " + advice.message,
+                Fill(translate("Renewal", "No new numbers after %1 draws: %2"),
+                     {std::to_string(MaxDraws), advice.message}),
                 MaxDraws);
 }
 
@@ -277,6 +319,11 @@ std::vector<Renewal> RenewAll(const std::vector<RenewalInput>& problems, std::ui
   return out;
 }
 
+std::string ProblemRefusal(int number, std::string_view message) {
+  //: A refusal of a problem of the sheet: %1 is its number, from 1, %2 the message.
+  return Fill(translate("Renewal", "Problem %1: %2"), {std::to_string(number), message});
+}
+
 std::string VersionCode(int version) {
   if (version < 1 || version > MaxVersions) return {};
   return std::string(1, static_cast<char>('A' + version - 1));
@@ -285,8 +332,9 @@ std::string VersionCode(int version) {
 Versions MakeVersions(const std::vector<RenewalInput>& problems, int count, std::uint64_t seed) {
   Versions out;
   if (count < MinVersions || count > MaxVersions) {
-    out.refusal = "The number of versions must be from " + std::to_string(MinVersions) +
-                  " to " + std::to_string(MaxVersions) + ".";
+    //: %1 and %2 are the fewest and the most versions.
+    out.refusal = Fill(translate("Renewal", "The number of versions must be from %1 to %2."),
+                       {std::to_string(MinVersions), std::to_string(MaxVersions)});
     return out;
   }
   for (int v = 1; v <= count; ++v) {
@@ -294,7 +342,7 @@ Versions MakeVersions(const std::vector<RenewalInput>& problems, int count, std:
     for (std::size_t i = 0; i < renewed.size(); ++i) {
       if (renewed[i].outcome != RenewOutcome::Refused) continue;
       Versions refused;
-      refused.refusal = "Problem " + std::to_string(i + 1) + ": " + renewed[i].message;
+      refused.refusal = ProblemRefusal(static_cast<int>(i) + 1, renewed[i].message);
       refused.refusedProblem = static_cast<int>(i);
       return refused;
     }

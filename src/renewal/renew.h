@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tessaro {
@@ -58,6 +59,9 @@ struct RenewalInput {
 // Version 0 is the list's own new numbers; version v >= 1 the v-th version (A is 1).
 std::vector<Renewal> RenewAll(const std::vector<RenewalInput>& problems, std::uint64_t seed,
                               std::uint32_t version = 0);
+
+// "Problem 3: " and the message: why the sheet's problem of that number (from 1) is refused.
+std::string ProblemRefusal(int number, std::string_view message);
 
 // "A" for version 1, "B" for 2, ... "Z" for 26; empty outside 1 .. 26.
 std::string VersionCode(int version);

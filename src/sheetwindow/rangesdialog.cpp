@@ -1,5 +1,6 @@
 #include "sheetwindow/rangesdialog.h"
 
+#include "renewal/renew.h"
 #include "ui/ui.h"
 #include "ui/widgets.h"
 
@@ -46,7 +47,8 @@ TDlgRanges::TDlgRanges(const ProblemParams& params, const Ranges& ranges, int nu
                        QWidget* parent)
     : QDialog(parent), params_(params), number_(number), result_(ranges) {
   setObjectName(QStringLiteral("DlgRanges"));
-  setWindowTitle(QStringLiteral("Ranges of problem %1").arg(number));
+  //: %1 is the number of the problem in the sheet.
+  setWindowTitle(tr("Ranges of problem %1").arg(number));
   setModal(true);
 
   auto* form = new QGridLayout;
@@ -54,19 +56,28 @@ TDlgRanges::TDlgRanges(const ProblemParams& params, const Ranges& ranges, int nu
   for (const RangeEntry& e : RangeEntries(params, ranges)) {
     Row row{e, nullptr, nullptr, nullptr};
     const std::string name = CamelCase(e.key);
-    const QString caption = FromStd(e.label) + QStringLiteral(" (") + FromStd(e.key) + QStringLiteral(")");
+    // The range in words, and its key as the file writes it.
+    const QString words = FromStd(e.label);
+    const QString caption = words + QStringLiteral(" (") + FromStd(e.key) + QStringLiteral(")");
     if (e.type == RangeType::Flag) {
       row.flag = new QCheckBox(caption, this);
       row.flag->setObjectName(FromStd("CbRange" + name));
       form->addWidget(row.flag, line, 0, 1, 4, Qt::AlignLeft);
     } else {
-      form->addWidget(Label(caption, this), line, 0);
+      QLabel* label = Label(caption, this);
+      form->addWidget(label, line, 0);
       row.lo = NumberEdit("IdRange" + name + (e.type == RangeType::Pair ? "Lo" : ""), this);
+      label->setBuddy(row.lo);
       form->addWidget(row.lo, line, 1);
+      SpeakAs(row.lo, words);
       if (e.type == RangeType::Pair) {
-        form->addWidget(Label(QStringLiteral("to"), this), line, 2);
+        //: Between the fields of the start and the end of a range: "1 to 8".
+        form->addWidget(Label(tr("to"), this), line, 2);
         row.hi = NumberEdit("IdRange" + name + "Hi", this);
         form->addWidget(row.hi, line, 3);
+        //: A screen reader's names of the fields of a range: %1 is the range in words.
+        SpeakAs(row.lo, tr("%1, from").arg(words));
+        SpeakAs(row.hi, tr("%1, to").arg(words));
       }
     }
     rows_.push_back(row);
@@ -77,17 +88,19 @@ TDlgRanges::TDlgRanges(const ProblemParams& params, const Ranges& ranges, int nu
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("BtRangesOk"));
   buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("BtRangesCancel"));
-  QPushButton* defaults = buttons->addButton(QStringLiteral("Defaults"), QDialogButtonBox::ResetRole);
+  //: The button that puts every range back to its default.
+  QPushButton* defaults = buttons->addButton(tr("Defaults"), QDialogButtonBox::ResetRole);
   defaults->setObjectName(QStringLiteral("BtRangesDefaults"));
-  defaults->setToolTip(QStringLiteral("The ranges of the theme window's own dice"));
+  defaults->setToolTip(tr("The ranges of the theme window's own dice"));
+  defaults->setAccessibleDescription(defaults->toolTip());
   connect(buttons, &QDialogButtonBox::accepted, this, &TDlgRanges::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &TDlgRanges::reject);
   connect(defaults, &QPushButton::clicked, this,
           Guarded([this] { WriteEntries(RangeEntries(params_, Ranges{})); }));
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(Label(QStringLiteral("New numbers of problem %1 are drawn within these ranges.")
-                              .arg(number),
+  //: %1 is the number of the problem in the sheet.
+  layout->addWidget(Label(tr("New numbers of problem %1 are drawn within these ranges.").arg(number),
                           this));
   layout->addLayout(form);
   layout->addWidget(buttons);
@@ -123,7 +136,7 @@ void TDlgRanges::accept() {
     const RangesEntered entered = RangesOfEntries(params_, Entered());
     if (!entered.ranges) {
       // The dialog stays open for the teacher to mend the field.
-      ShowMessage(QStringLiteral("Problem %1: ").arg(number_) + FromStd(RefusalText(entered.refusal)));
+      ShowMessage(FromStd(ProblemRefusal(number_, RefusalText(entered.refusal))));
       return;
     }
     result_ = *entered.ranges;

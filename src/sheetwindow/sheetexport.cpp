@@ -6,6 +6,8 @@
 #include "worksheets/renewsheet.h"
 #include "worksheets/writers.h"
 
+#include <QCoreApplication>
+
 namespace tessaro {
 
 std::optional<ExportFormat> FormatOfName(std::string_view name) {
@@ -14,14 +16,36 @@ std::optional<ExportFormat> FormatOfName(std::string_view name) {
   return std::nullopt;
 }
 
+QString ExportFilter(const ExportFormatInfo& info) {
+  const QString pattern = QStringLiteral("*.") + FromStd(std::string(info.name));
+  // The names of the formats are the same in every language.
+  switch (info.format) {
+    case ExportFormat::Pdf: return QStringLiteral("PDF (%1)").arg(pattern);
+    case ExportFormat::Odt:
+      //: A filter of a file dialog; keep the pattern in brackets as it is.
+      return QCoreApplication::translate("Files", "OpenDocument text (%1)").arg(pattern);
+    case ExportFormat::Tex: return QStringLiteral("LaTeX (%1)").arg(pattern);
+    case ExportFormat::Gift: return QStringLiteral("Moodle GIFT (%1)").arg(pattern);
+    case ExportFormat::Txt:
+      //: A filter of a file dialog; keep the pattern in brackets as it is.
+      return QCoreApplication::translate("Files", "Plain text (%1)").arg(pattern);
+  }
+  return pattern;
+}
+
 QString ExportSheet(const Worksheet& sheet, const ExportOptions& options, ExportFormat format,
                     const QString& path) {
   std::optional<Printout> printout = PrintoutOf(sheet, options);
-  if (!printout)
-    return QStringLiteral("The sheet has no version ") + FromStd(options.version) +
-           (sheet.versions.empty() ? QStringLiteral(" (it has no versions)")
-                                   : QStringLiteral(" (it has ") + FromStd(VersionSpan(sheet.versions)) +
-                                         QStringLiteral(")"));
+  if (!printout) {
+    const QString version = FromStd(options.version);
+    //: %1 is the code of the version asked for, a capital letter.
+    if (sheet.versions.empty())
+      return QCoreApplication::translate("Export", "The sheet has no version %1 (it has no versions)")
+          .arg(version);
+    //: %1 is the code of the version asked for, %2 names those it has: "A to C".
+    return QCoreApplication::translate("Export", "The sheet has no version %1 (it has %2)")
+        .arg(version, FromStd(VersionSpan(sheet.versions)));
+  }
   // Every format on the same paper: the LaTeX source cannot ask the locale.
   printout->page = PaperOf(printout->page) == QPageSize::Letter ? PageSize::Letter : PageSize::A4;
   std::string text;
@@ -32,7 +56,7 @@ QString ExportSheet(const Worksheet& sheet, const ExportOptions& options, Export
     case ExportFormat::Gift: text = GiftText(*printout); break;
     case ExportFormat::Txt: text = PlainText(*printout); break;
   }
-  if (!ReplaceFile(ToStd(path), text)) return QStringLiteral("Cannot create file ") + path;
+  if (!ReplaceFile(ToStd(path), text)) return CannotCreateFile(path);
   return {};
 }
 

@@ -17,16 +17,18 @@ enum class ExportFormat { Pdf, Odt, Tex, Gift, Txt };
 
 struct ExportFormatInfo {
   ExportFormat format;
-  std::string_view name;    // as --to takes it, and the file's suffix
-  std::string_view filter;  // the file dialog's filter
+  std::string_view name;  // as --to takes it, and the file's suffix
 };
 inline constexpr std::array<ExportFormatInfo, 5> ExportFormats = {{
-    {ExportFormat::Pdf, "pdf", "PDF (*.pdf)"},
-    {ExportFormat::Odt, "odt", "OpenDocument text (*.odt)"},
-    {ExportFormat::Tex, "tex", "LaTeX (*.tex)"},
-    {ExportFormat::Gift, "gift", "Moodle GIFT (*.gift)"},
-    {ExportFormat::Txt, "txt", "Plain text (*.txt)"},
+    {ExportFormat::Pdf, "pdf"},
+    {ExportFormat::Odt, "odt"},
+    {ExportFormat::Tex, "tex"},
+    {ExportFormat::Gift, "gift"},
+    {ExportFormat::Txt, "txt"},
 }};
+
+// The file dialog's filter of a format, in the program's language: "Plain text (*.txt)".
+QString ExportFilter(const ExportFormatInfo& info);
 
 std::optional<ExportFormat> FormatOfName(std::string_view name);
 

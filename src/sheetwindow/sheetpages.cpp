@@ -142,7 +142,7 @@ class PageWriter {
     Heading(copy.heading, !first);
     for (const std::string& line : copy.instructions) Line(line);
     Empty(1);
-    Line(std::string(NameDateLine));
+    Line(NameDateLine());
     Empty(1);
     Problems(copy.problems, [this](const PrintedProblem& p) {
       Numbered(p.number, p.question);
@@ -150,7 +150,7 @@ class PageWriter {
         Empty(p.room);
         return;
       }
-      Line(std::string(EmbeddedAnswerLine), hang_);
+      Line(EmbeddedAnswerLine(), hang_);
       for (const std::string& line : p.answer) Line(line, hang_);
       Empty(1);
     });
@@ -195,7 +195,7 @@ void PaintSheet(const Printout& printout, QPagedPaintDevice* device) {
 
 QString WritePdf(const Printout& printout, const QString& path) {
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return QStringLiteral("Cannot create file ") + path;
+  if (!file.open(QIODevice::WriteOnly)) return CannotCreateFile(path);
   {
     QPdfWriter writer(&file);
     writer.setPageSize(QPageSize(PaperOf(printout.page)));
@@ -207,7 +207,7 @@ QString WritePdf(const Printout& printout, const QString& path) {
     writer.setResolution(96);
     PaintSheet(printout, &writer);
   }
-  if (!file.commit()) return QStringLiteral("Cannot create file ") + path;
+  if (!file.commit()) return CannotCreateFile(path);
   return {};
 }
 
@@ -220,7 +220,7 @@ QString WriteOdt(const Printout& printout, const QString& path) {
   QSaveFile file(path);
   if (!writer.write(SheetDocument(printout).get()) || !file.open(QIODevice::WriteOnly) ||
       file.write(zip.data()) != zip.data().size() || !file.commit())
-    return QStringLiteral("Cannot create file ") + path;
+    return CannotCreateFile(path);
   return {};
 }
 

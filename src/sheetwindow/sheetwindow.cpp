@@ -32,6 +32,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -80,15 +81,6 @@ QMessageBox::StandardButton Ask(const QString& question, QMessageBox::StandardBu
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-// "Problem 2" or "Problems 2, 5 and 7", numbered from 1.
-QString ProblemNumbers(const std::vector<int>& rows) {
-  QString list;
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    if (i > 0) list += i + 1 == rows.size() ? QStringLiteral(" and ") : QStringLiteral(", ");
-    list += QString::number(rows[i] + 1);
-  }
-  return (rows.size() == 1 ? QStringLiteral("Problem ") : QStringLiteral("Problems ")) + list;
-}
 
 void PrepareForSheet(QPrinter* printer, const Worksheet& sheet) {
   printer->setPageSize(QPageSize(PaperOf(sheet.page)));
@@ -101,7 +93,7 @@ void PrepareForSheet(QPrinter* printer, const Worksheet& sheet) {
 
 TFSheet::TFSheet(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("FSheet"));
-  setWindowTitle(QStringLiteral("Worksheet"));
+  setWindowTitle(tr("Worksheet"));
   setWindowIcon(AppIcon());
 
   IdTitle = Named(new QLineEdit(this), "IdTitle");
@@ -109,33 +101,41 @@ TFSheet::TFSheet(QWidget* parent) : QWidget(parent) {
   IdInstr->setMaximumHeight(70);
   LProblems = Named(new QListWidget(this), "LProblems");
   LProblems->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  BtUp = Button("BtUp", QStringLiteral("Up"), QStringLiteral("Move the problem up"), this);
-  BtDown = Button("BtDown", QStringLiteral("Down"), QStringLiteral("Move the problem down"), this);
-  BtRemove = Button("BtRemove", QStringLiteral("Remove"), QStringLiteral("Remove the problem"), this);
-  BtNewNums = Button("BtNewNums", QStringLiteral("New numbers"),
-                     QStringLiteral("The selected problems again with other numbers, drawn within their ranges"),
+  BtUp = Button("BtUp", tr("Up"), tr("Move the problem up"), this);
+  BtDown = Button("BtDown", tr("Down"), tr("Move the problem down"), this);
+  BtRemove = Button("BtRemove", tr("Remove"), tr("Remove the problem"), this);
+  BtNewNums = Button("BtNewNums", tr("New numbers"),
+                     tr("The selected problems again with other numbers, drawn within their ranges"),
                      this);
-  BtRanges = Button("BtRanges", QStringLiteral("Ranges\u2026"),
-                    QStringLiteral("The ranges the problem's new numbers are drawn within"), this);
+  BtRanges = Button("BtRanges", tr("Ranges…"),
+                    tr("The ranges the problem's new numbers are drawn within"), this);
   // Made in the order Tab goes through them: as they stand, top to bottom.
   IdQuestion = TextArea("IdQuestion", this);
   IdAnswer = TextArea("IdAnswer", this);
-  CbProblemWorking = Named(new QCheckBox(QStringLiteral("With working"), this), "CbProblemWorking");
-  CbProblemWorking->setToolTip(QStringLiteral("The key shows the working of the answer under it"));
-  BtVersions = Button("BtVersions", QStringLiteral("Make versions\u2026"),
-                      QStringLiteral("Versions A, B, ... of the whole sheet, each with its own numbers and key"),
+  //: Whether the key shows the working of the problem's answer.
+  CbProblemWorking = Named(new QCheckBox(tr("With working"), this), "CbProblemWorking");
+  CbProblemWorking->setToolTip(tr("The key shows the working of the answer under it"));
+  BtVersions = Button("BtVersions", tr("Make versions…"),
+                      //: %1 is "A, B, ...": the versions' codes.
+                      tr("Versions %1 of the whole sheet, each with its own numbers and key")
+                          .arg(QStringLiteral("A, B, ...")),
                       this);
-  BtNoVersions = Button("BtNoVersions", QStringLiteral("Remove versions"),
-                        QStringLiteral("Print the problems as they are, without versions"), this);
+  BtNoVersions = Button("BtNoVersions", tr("Remove versions"),
+                        tr("Print the problems as they are, without versions"), this);
   LVersions = Label({}, this, "LVersions");
   CbColumns = Named(new QComboBox(this), "CbColumns");
   CbColumns->addItems({QStringLiteral("1"), QStringLiteral("2")});
   CbKey = Named(new QComboBox(this), "CbKey");
   // In the order of KeyPlacement.
-  CbKey->addItems({QStringLiteral("On its own page"), QStringLiteral("Under each question"),
-                   QStringLiteral("None")});
+  //: Where the answer key prints: on a page of its own, under each question, or not at all.
+  CbKey->addItems({tr("On its own page"), tr("Under each question"), tr("None")});
   CbPage = Named(new QComboBox(this), "CbPage");
-  CbPage->addItems({QStringLiteral("A4"), QStringLiteral("Letter")});
+  //: The paper sizes: A4 is a name, Letter the paper of the United States.
+  CbPage->addItems({QStringLiteral("A4"), tr("Letter")});
+  SpeakAs(LProblems, tr("Problems"));
+  IdInstr->setAccessibleDescription(tr("The instructions print under the title"));
+  LProblems->setAccessibleDescription(
+      tr("The problems in the order they print; the selected ones get new numbers"));
 
   auto* buttons = new QHBoxLayout;
   for (QPushButton* b : {BtUp, BtDown, BtRemove, BtNewNums, BtRanges}) buttons->addWidget(b);
@@ -144,26 +144,35 @@ TFSheet::TFSheet(QWidget* parent) : QWidget(parent) {
   versions->addWidget(BtVersions);
   versions->addWidget(BtNoVersions);
   versions->addWidget(LVersions, 1);
+  // Each field is named by its label, for a screen reader too.
+  const auto labelled = [this](const QString& text, QWidget* field) {
+    QLabel* label = Label(text, this);
+    label->setBuddy(field);
+    SpeakAs(field, text);
+    return label;
+  };
   auto* options = new QGridLayout;
-  options->addWidget(Label(QStringLiteral("Columns"), this), 0, 0);
+  //: The number of columns the problems print in.
+  options->addWidget(labelled(tr("Columns"), CbColumns), 0, 0);
   options->addWidget(CbColumns, 0, 1);
-  options->addWidget(Label(QStringLiteral("Answer key"), this), 1, 0);
+  options->addWidget(labelled(FromStd(AnswerKeyTitle()), CbKey), 1, 0);
   options->addWidget(CbKey, 1, 1);
-  options->addWidget(Label(QStringLiteral("Paper"), this), 2, 0);
+  options->addWidget(labelled(tr("Paper"), CbPage), 2, 0);
   options->addWidget(CbPage, 2, 1);
   options->setColumnStretch(2, 1);
 
   auto* left = new QVBoxLayout;
-  left->addWidget(Label(QStringLiteral("Title"), this));
+  //: The title of the worksheet.
+  left->addWidget(labelled(tr("Title"), IdTitle));
   left->addWidget(IdTitle);
-  left->addWidget(Label(QStringLiteral("Instructions"), this));
+  left->addWidget(labelled(tr("Instructions"), IdInstr));
   left->addWidget(IdInstr);
-  left->addWidget(Label(QStringLiteral("Problems"), this));
+  left->addWidget(labelled(LProblems->accessibleName(), LProblems));
   left->addWidget(LProblems, 2);
   left->addLayout(buttons);
-  left->addWidget(Label(QStringLiteral("Question"), this));
+  left->addWidget(labelled(tr("Question"), IdQuestion));
   left->addWidget(IdQuestion, 1);
-  left->addWidget(Label(QStringLiteral("Answer"), this));
+  left->addWidget(labelled(tr("Answer"), IdAnswer));
   left->addWidget(IdAnswer, 1);
   left->addWidget(CbProblemWorking, 0, Qt::AlignLeft);
   left->addLayout(versions);
@@ -244,6 +253,10 @@ void TFSheet::EnsurePreview() {
   PrepareForSheet(printer_.get(), sheet_);
   PvSheet = Named(new QPrintPreviewWidget(printer_.get(), previewPlace_), "PvSheet");
   PvSheet->setZoomMode(QPrintPreviewWidget::FitToWidth);
+  // The preview's view and its pages take the focus: a screen reader names them too.
+  SpeakAs(PvSheet, tr("Preview of the printed sheet"));
+  for (QWidget* part : PvSheet->findChildren<QWidget*>())
+    if (part->focusPolicy() != Qt::NoFocus) SpeakAs(part, PvSheet->accessibleName());
   previewPlace_->layout()->addWidget(PvSheet);
   connect(PvSheet, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* p) { PaintTo(p); });
 }
@@ -331,10 +344,11 @@ void TFSheet::WriteCommands() {
   BtNewNums->setEnabled(!chosen_.empty());
   BtVersions->setEnabled(open_ && !sheet_.problems.empty());
   BtNoVersions->setEnabled(!sheet_.versions.empty());
+  //: %1 names the versions: "A to C".
   LVersions->setText(sheet_.versions.empty()
                          ? QString()
-                         : QStringLiteral("Versions ") + FromStd(VersionSpan(sheet_.versions)) +
-                               QStringLiteral(" print in place of the problems, each with its own key"));
+                         : tr("Versions %1 print in place of the problems, each with its own key")
+                               .arg(FromStd(VersionSpan(sheet_.versions))));
 }
 
 void TFSheet::UserChose() {
@@ -347,11 +361,14 @@ void TFSheet::UserChose() {
 
 void TFSheet::WriteCaption() {
   if (!open_) {
-    setWindowTitle(QStringLiteral("Worksheet"));
+    setWindowTitle(tr("Worksheet"));
     return;
   }
-  const QString name = path_.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(path_).fileName();
-  setWindowTitle(QStringLiteral("Worksheet - ") + name + QStringLiteral("[*]"));
+  //: The name of a worksheet not saved yet.
+  const QString name = path_.isEmpty() ? tr("Untitled") : QFileInfo(path_).fileName();
+  // "[*]" marks where Qt shows that the sheet has unsaved changes.
+  //: The window's title with the sheet's file name %1.
+  setWindowTitle(tr("Worksheet - %1").arg(name) + QStringLiteral("[*]"));
   setWindowModified(modified_);
 }
 
@@ -398,26 +415,26 @@ void TFSheet::NewNumbers() {
   QStringList refused;
   for (int row : rows) {
     Renewal r = RenewProblem(sheet_, static_cast<std::size_t>(row), seed);
-    if (r.outcome == RenewOutcome::Refused)
-      refused << QStringLiteral("Problem %1: ").arg(row + 1) + FromStd(r.message);
+    if (r.outcome == RenewOutcome::Refused) refused << FromStd(ProblemRefusal(row + 1, r.message));
     if (r.outcome != RenewOutcome::Renewed) continue;
     if (TextsEdited(sheet_.problems[row])) edited.push_back(row);
     drawn.emplace_back(row, std::move(r));
   }
   if (drawn.empty() && refused.isEmpty()) {
-    ShowMessage(QStringLiteral("A text problem has no numbers to draw again."));
+    ShowMessage(tr("A text problem has no numbers to draw again."));
     return;
   }
   bool replaceEdits = true;
   if (!edited.empty()) {
-    const bool one = edited.size() == 1;
-    const QMessageBox::StandardButton answer = Ask(
-        ProblemNumbers(edited) + (one ? QStringLiteral(" was edited. Replace its question and answer")
-                                      : QStringLiteral(" were edited. Replace their questions and answers")) +
-            QStringLiteral(" with new numbers?\n(No keeps ") + (one ? QStringLiteral("it") : QStringLiteral("them")) +
-            QStringLiteral(" as ") + (one ? QStringLiteral("it is") : QStringLiteral("they are")) +
-            QStringLiteral(" and gives the others new numbers.)"),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
+    //: %1 is "Problem 2"; No is the question's button.
+    const QString one = tr("%1 was edited. Replace its question and answer with new numbers?\n"
+                           "(No keeps it as it is and gives the others new numbers.)");
+    //: %1 is "Problems 2 and 5"; No is the question's button.
+    const QString many = tr("%1 were edited. Replace their questions and answers with new "
+                            "numbers?\n(No keeps them as they are and gives the others new numbers.)");
+    const QMessageBox::StandardButton answer =
+        Ask((edited.size() == 1 ? one : many).arg(ProblemNumbers(edited)),
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
     if (answer != QMessageBox::Yes && answer != QMessageBox::No) return;
     replaceEdits = answer == QMessageBox::Yes;
   }
@@ -449,27 +466,34 @@ void TFSheet::EditRanges() {
 void TFSheet::AskVersions() {
   if (!open_ || sheet_.problems.empty()) return;
   if (!sheet_.versions.empty() &&
-      Ask(QStringLiteral("Replace versions ") + FromStd(VersionSpan(sheet_.versions)) +
-              QStringLiteral(" with new ones?"),
+      //: %1 names the versions: "A to C".
+      Ask(tr("Replace versions %1 with new ones?").arg(FromStd(VersionSpan(sheet_.versions))),
           QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
     return;
   std::vector<int> edited;
   for (std::size_t i = 0; i < sheet_.problems.size(); ++i)
     if (TextsEdited(sheet_.problems[i])) edited.push_back(static_cast<int>(i));
   // The versions print instead of the problems: an edit of the problems does not go with them.
+  //: %1 is "Problem 2".
+  const QString one = tr("%1 was edited; the versions show the texts the program makes for their "
+                         "own numbers. Make the versions?");
+  //: %1 is "Problems 2 and 5".
+  const QString many = tr("%1 were edited; the versions show the texts the program makes for "
+                          "their own numbers. Make the versions?");
   if (!edited.empty() &&
-      Ask(ProblemNumbers(edited) + (edited.size() == 1 ? QStringLiteral(" was") : QStringLiteral(" were")) +
-              QStringLiteral(" edited; the versions show the texts the program makes for their own "
-                             "numbers. Make the versions?"),
+      Ask((edited.size() == 1 ? one : many).arg(ProblemNumbers(edited)),
           QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
     return;
   QInputDialog count(this);
   count.setObjectName(QStringLiteral("DlgVersions"));
-  count.setWindowTitle(QStringLiteral("Make versions"));
+  count.setWindowTitle(tr("Make versions"));
   count.setInputMode(QInputDialog::IntInput);
-  count.setLabelText(QStringLiteral("Versions of the sheet (A, B, ...), %1 to %2:")
+  //: %1 is "A, B, ...", the versions' codes; %2 and %3 the fewest and the most versions.
+  count.setLabelText(tr("Versions of the sheet (%1), %2 to %3:")
+                         .arg(QStringLiteral("A, B, ..."))
                          .arg(MinVersions)
                          .arg(MaxVersions));
+  if (auto* number = count.findChild<QSpinBox*>()) SpeakAs(number, tr("Versions of the sheet"));
   count.setIntRange(MinVersions, MaxVersions);
   count.setIntValue(sheet_.versions.empty() ? 3 : static_cast<int>(sheet_.versions.size()));
   if (count.exec() != QDialog::Accepted) return;
@@ -485,8 +509,9 @@ void TFSheet::AskVersions() {
 
 void TFSheet::RemoveVersions() {
   if (sheet_.versions.empty() ||
-      Ask(QStringLiteral("Remove versions ") + FromStd(VersionSpan(sheet_.versions)) +
-              QStringLiteral("? The sheet then prints its problems as they are."),
+      //: %1 names the versions: "A to C".
+      Ask(tr("Remove versions %1? The sheet then prints its problems as they are.")
+              .arg(FromStd(VersionSpan(sheet_.versions))),
           QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
     return;
   sheet_.versions.clear();
@@ -509,7 +534,7 @@ void TFSheet::AddProblems(const std::vector<SheetProblem>& problems) {
 
 bool TFSheet::ConfirmClose() {
   return !IsModified() ||
-         MayLoseChanges(QStringLiteral("Save changes to the worksheet?"), [this] { return Save(); });
+         MayLoseChanges(tr("Save changes to the worksheet?"), [this] { return Save(); });
 }
 
 void TFSheet::closeEvent(QCloseEvent* event) {
@@ -540,8 +565,8 @@ QFileDialog* TFSheet::FileDialog(const char* name, const QString& title, bool sa
 
 void TFSheet::Open() {
   if (!ConfirmClose()) return;
-  std::unique_ptr<QFileDialog> dialog(FileDialog("DlgSheetOpen", QStringLiteral("Open worksheet"), false));
-  dialog->setNameFilters({QStringLiteral("Worksheets (*.tsheet)"), QStringLiteral("Any file (*)")});
+  std::unique_ptr<QFileDialog> dialog(FileDialog("DlgSheetOpen", tr("Open worksheet"), false));
+  dialog->setNameFilters({SheetFilter(), AnyFileFilter()});
   if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
   OpenFile(dialog->selectedFiles().first());
 }
@@ -566,8 +591,8 @@ bool TFSheet::Save() {
 
 bool TFSheet::SaveAs() {
   if (!open_) return false;
-  std::unique_ptr<QFileDialog> dialog(FileDialog("DlgSheetSave", QStringLiteral("Save worksheet"), true));
-  dialog->setNameFilters({QStringLiteral("Worksheets (*.tsheet)"), QStringLiteral("Any file (*)")});
+  std::unique_ptr<QFileDialog> dialog(FileDialog("DlgSheetSave", tr("Save worksheet"), true));
+  dialog->setNameFilters({SheetFilter(), AnyFileFilter()});
   dialog->setDefaultSuffix(QStringLiteral("tsheet"));
   if (!path_.isEmpty()) dialog->selectFile(path_);
   if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return false;
@@ -576,7 +601,7 @@ bool TFSheet::SaveAs() {
 
 bool TFSheet::SaveTo(const QString& path) {
   if (!WriteSheet(ToStd(path), sheet_)) {
-    ShowMessage(QStringLiteral("Cannot create file ") + QDir::toNativeSeparators(path));
+    ShowMessage(CannotCreateFile(QDir::toNativeSeparators(path)));
     return false;
   }
   path_ = QFileInfo(path).absoluteFilePath();
@@ -588,9 +613,9 @@ bool TFSheet::SaveTo(const QString& path) {
 
 void TFSheet::Export() {
   if (!open_) return;
-  std::unique_ptr<QFileDialog> dialog(FileDialog("DlgSheetExport", QStringLiteral("Export worksheet"), true));
+  std::unique_ptr<QFileDialog> dialog(FileDialog("DlgSheetExport", tr("Export worksheet"), true));
   QStringList filters;
-  for (const ExportFormatInfo& info : ExportFormats) filters << FromStd(std::string(info.filter));
+  for (const ExportFormatInfo& info : ExportFormats) filters << ExportFilter(info);
   dialog->setNameFilters(filters);
   dialog->setDefaultSuffix(QStringLiteral("pdf"));
   connect(dialog.get(), &QFileDialog::filterSelected, dialog.get(), [d = dialog.get(), filters](const QString& f) {
@@ -626,6 +651,24 @@ void TFSheet::PaintTo(QPrinter* printer) {
   RunGuarded([&] {
     if (const std::optional<Printout> printout = PrintoutOf(sheet_)) PaintSheet(*printout, printer);
   });
+}
+
+// "Problem 2" or "Problems 2, 5 and 7", numbered from 1.
+QString TFSheet::ProblemNumbers(const std::vector<int>& rows) {
+  QStringList numbers;
+  for (int row : rows) numbers << QString::number(row + 1);
+  //: %1 is the number of a problem of the sheet.
+  if (numbers.size() == 1) return tr("Problem %1").arg(numbers.front());
+  const QString last = numbers.takeLast();
+  //: A list of problem numbers: %1 is "2, 5", %2 the last number, 7.
+  const QString list = tr("%1 and %2").arg(numbers.join(QStringLiteral(", ")), last);
+  //: %1 lists the numbers of problems of the sheet: "2, 5 and 7".
+  return tr("Problems %1").arg(list);
+}
+
+QString TFSheet::SheetFilter() {
+  //: A filter of a file dialog; keep the pattern in brackets as it is.
+  return tr("Worksheets (%1)").arg(QStringLiteral("*.tsheet"));
 }
 
 QStringList TFSheet::RecentSheets() const {

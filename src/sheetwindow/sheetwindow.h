@@ -93,6 +93,8 @@ class TFSheet : public QWidget {
   // Lays the pages out on a printer: the preview's, the preview dialog's or the real one.
   void PaintTo(QPrinter* printer);
   QFileDialog* FileDialog(const char* name, const QString& title, bool save);
+  static QString ProblemNumbers(const std::vector<int>& rows);
+  static QString SheetFilter();
 
   Worksheet sheet_;
   bool open_ = false;

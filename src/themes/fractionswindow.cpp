@@ -1,6 +1,8 @@
 #include "themes/fractionswindow.h"
 
+#include "numbers/words.h"
 #include "problems/workingtext.h"
+#include "themes/themewords.h"
 #include "ui/keyboard.h"
 #include "ui/ui.h"
 #include "ui/widgets.h"
@@ -62,7 +64,7 @@ TFFracc::TFFracc(ShowProblem showProblem, ShowWorking showWorking, QWidget* pare
       showProblem_(std::move(showProblem)),
       working_(std::move(showWorking), this) {
   setObjectName(QStringLiteral("FFracc"));
-  setWindowTitle(QStringLiteral("Fractions"));
+  setWindowTitle(tr("Fractions"));
   setWindowIcon(Icon(QStringLiteral("fractions")));
   Randomize();
 
@@ -106,18 +108,22 @@ TFFracc::TFFracc(ShowProblem showProblem, ShowWorking showWorking, QWidget* pare
 }
 
 void TFFracc::BuildDataPanel(QWidget* PData) {
-  auto* EtEn = Heading(QStringLiteral("Entry / generate"), PData, "EtEn");
+  auto* EtEn = Heading(tr("Entry / generate"), PData, "EtEn");
   IdN = CentredEdit("IdN", PData, 90);
   IdD = CentredEdit("IdD", PData, 90);
-  IdD->setToolTip(QStringLiteral("Empty or 1 for integer"));
+  //: The hint of the denominator's field: %1 is 1.
+  IdD->setToolTip(tr("Empty or %1 for integer").arg(1));
+  SpeakAs(IdN, tr("Numerator"));
+  SpeakAs(IdD, tr("Denominator"), IdD->toolTip());
   // The fraction bar: a real line between the numerator and the denominator.
   Shape1 = Named(new QFrame(PData), "Shape1");
   Shape1->setFrameShape(QFrame::HLine);
   Shape1->setFrameShadow(QFrame::Plain);
   Shape1->setLineWidth(2);
   Shape1->setFixedSize(90, 6);
-  BtOk = Button("BtOk", QStringLiteral("Ok"), QStringLiteral("Accept"), PData);
-  BtRnd = Picture("BtRnd", "generate", QStringLiteral("Generate"), PData);
+  //: The caption of the button that takes the fraction typed.
+  BtOk = Button("BtOk", tr("Ok"), tr("Accept"), PData);
+  BtRnd = Picture("BtRnd", "generate", themewords::Generate(), PData);
 
   auto* grid = new QGridLayout(PData);
   grid->setVerticalSpacing(2);
@@ -134,16 +140,23 @@ void TFFracc::BuildDataPanel(QWidget* PData) {
 }
 
 void TFFracc::BuildUnitPanel(QWidget* PUN) {
-  auto* Label2 = Label(QStringLiteral("a/b  as it"), PUN, "Label2");
-  auto* Label3 = Label(QStringLiteral("a/b  simpl."), PUN, "Label3");
+  const QString fraction = QStringLiteral("a/b");
+  //: Over the fraction as it was typed; %1 is the fraction's notation a/b. The double blank is
+  //: the design's.
+  auto* Label2 = Label(tr("%1  as it").arg(fraction), PUN, "Label2");
+  //: Over the fraction simplified ("simpl."); %1 is the fraction's notation a/b. The double
+  //: blank is the design's.
+  auto* Label3 = Label(tr("%1  simpl.").arg(fraction), PUN, "Label3");
   Id1 = CentredEdit("Id1", PUN, 130, true);
   IdS = CentredEdit("IdS", PUN, 130, true);
+  SpeakAs(Id1, tr("The fraction as typed"));
+  SpeakAs(IdS, tr("The fraction simplified"));
   auto* EtEq = Label(QStringLiteral("\u2261"), PUN, "EtEq", Qt::AlignCenter);
   QFont big = EtEq->font();
   big.setPointSizeF(big.pointSizeF() * 1.6);
   EtEq->setFont(big);
-  OpS = Named(new QCheckBox(QStringLiteral("Simplify always"), PUN), "OpS");
-  OpS->setToolTip(QStringLiteral("Pass the simplified form to list"));
+  OpS = Named(new QCheckBox(tr("Simplify always"), PUN), "OpS");
+  OpS->setToolTip(tr("Pass the simplified form to list"));
   OpS->setChecked(true);
 
   auto* grid = new QGridLayout(PUN);
@@ -173,8 +186,10 @@ void TFFracc::BuildListPanel(QWidget* PLF) {
   LL->setFocusPolicy(Qt::ClickFocus);
   LF->setFixedWidth(170);
   LF->installEventFilter(this);
-  BtBrr = Button("BtBrr", QStringLiteral("x"), QStringLiteral("Erase item"), PLF);
-  BtRst = Button("BtRst", QStringLiteral("rst"), QStringLiteral("Clear list"), PLF);
+  SpeakAs(LL, themewords::LettersOfTheList());
+  SpeakAs(LF, tr("Fractions of the list"));
+  BtBrr = Button("BtBrr", QStringLiteral("x"), tr("Erase item"), PLF);
+  BtRst = Button("BtRst", themewords::Reset(), themewords::ClearList(), PLF);
 
   auto* lists = new QHBoxLayout();
   lists->setSpacing(0);
@@ -189,14 +204,17 @@ void TFFracc::BuildListPanel(QWidget* PLF) {
 }
 
 void TFFracc::BuildBinaryPanel(QWidget* PBin) {
-  auto* Label1 = Heading(QStringLiteral("Binary operations"), PBin, "Label1");
+  auto* Label1 = Heading(themewords::BinaryOperations(), PBin, "Label1");
   EtF1 = Label(QString(), PBin, "EtF1");
   EtF2 = Label(QString(), PBin, "EtF2");
   LA = Operand("LA", PBin);
   LB = Operand("LB", PBin);
-  Ok2 = Button("Ok2", QStringLiteral("ok"), QString(), PBin);
+  //: The caption of the button that calculates the four operations.
+  Ok2 = Button("Ok2", tr("ok"), QString(), PBin);
   BtWork2 = WorkingButton("BtWork2", PBin);
-  BtPr2 = Picture("BtPr2", "problem", QStringLiteral("Problem"), PBin);
+  BtPr2 = Picture("BtPr2", "problem", themewords::Problem(), PBin);
+  for (QWidget* button : {static_cast<QWidget*>(BtWork2), static_cast<QWidget*>(BtPr2)})
+    button->setAccessibleDescription(themewords::BinaryOperations());
 
   TOpsBin = Named(new QTableWidget(2, 4, PBin), "TOpsBin");
   TOpsBin->horizontalHeader()->hide();
@@ -221,6 +239,8 @@ void TFFracc::BuildBinaryPanel(QWidget* PBin) {
   const int rows = TOpsBin->rowHeight(0) + TOpsBin->rowHeight(1);
   TOpsBin->setFixedHeight(rows + 2 * TOpsBin->frameWidth());
   TOpsBin->setMinimumWidth(4 * 140 + 2 * TOpsBin->frameWidth());
+  // A view takes no name from a label: the heading's words are its own.
+  SpeakAs(TOpsBin, themewords::BinaryOperations());
 
   auto* operands = new QHBoxLayout();
   operands->addWidget(EtF1);
@@ -240,18 +260,24 @@ void TFFracc::BuildBinaryPanel(QWidget* PBin) {
 }
 
 void TFFracc::BuildCombinedPanel(QWidget* POC) {
-  auto* EtPOC = Heading(QStringLiteral("Combined operation"), POC, "EtPOC");
+  auto* EtPOC = Heading(themewords::CombinedOperation(), POC, "EtPOC");
   IdOC = Edit("IdOC", POC);
   IdOC->setMinimumWidth(260);
   OkOC = Button("OkOC", QStringLiteral("="), QString(), POC);
   OkOC->setFixedWidth(36);
   IdROC = CentredEdit("IdROC", POC, 170, true);
+  SpeakAs(IdOC, themewords::Expression());
+  SpeakAs(OkOC, themewords::Calculate());
+  SpeakAs(IdROC, themewords::Value());
   EtOC = Label(QString(), POC, "EtOC");
   // A long replaced expression is cut at the panel's edge rather than widening the window.
   EtOC->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   EtOC->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  themewords::ShowWithValues(EtOC, QString());
   BtWorkC = WorkingButton("BtWorkC", POC);
-  BtPrC = Picture("BtPrC", "problem", QStringLiteral("Problem"), POC);
+  BtPrC = Picture("BtPrC", "problem", themewords::Problem(), POC);
+  for (QWidget* button : {static_cast<QWidget*>(BtWorkC), static_cast<QWidget*>(BtPrC)})
+    button->setAccessibleDescription(themewords::CombinedOperation());
 
   auto* row = new QHBoxLayout();
   row->addWidget(IdOC, 1);
@@ -267,10 +293,10 @@ void TFFracc::BuildCombinedPanel(QWidget* POC) {
 }
 
 void TFFracc::BuildProblemMenu() {
-  Problem1 = Menu(menuBar(), "Problem1", QStringLiteral("Problem"));
-  OpBin = MenuItem("OpBin", QStringLiteral("Binary operations"), Problem1);
-  OpCmb = MenuItem("OpCmb", QStringLiteral("Combined operation"), Problem1);
-  OpAll = MenuItem("OpAll", QStringLiteral("All"), Problem1);
+  Problem1 = Menu(menuBar(), "Problem1", themewords::Problem());
+  OpBin = MenuItem("OpBin", themewords::BinaryOperations(), Problem1);
+  OpCmb = MenuItem("OpCmb", themewords::CombinedOperation(), Problem1);
+  OpAll = MenuItem("OpAll", themewords::All(), Problem1);
   MenuKeys(menuBar());
 }
 
@@ -289,7 +315,7 @@ void TFFracc::Connect() {
   connect(OkOC, &QPushButton::clicked, this, Guarded([this] { OpsCmb(); }));
   connect(IdOC, &QLineEdit::returnPressed, this, Guarded([this] { OpsCmb(); }));
   connect(IdOC, &QLineEdit::textChanged, this, Guarded([this] {
-            EtOC->clear();
+            themewords::ShowWithValues(EtOC, QString());
             IdROC->clear();
           }));
   const auto binary = Guarded([this] { ProblemCommand(FractionProblemMode::Binary); });
@@ -328,13 +354,13 @@ void TFFracc::OkF() {
       state_.Enter(ToStd(IdN->text()), ToStd(IdD->text()), OpS->isChecked());
   switch (entry.Outcome) {
     case FractionEntry::ZeroDenominator:
-      ShowMessage(QStringLiteral("Denominator can't be zero"), QStringLiteral("Wrong entry"));
+      ShowMessage(ZeroDenominator(), FromStd(WrongEntry()));
       return;
     case FractionEntry::DoesNotFit:
-      ShowMessage(QStringLiteral("Wrong entry"), QStringLiteral("Error"));
+      ShowMessage(FromStd(WrongEntry()), ErrorCaption());
       return;
     case FractionEntry::ListFull:
-      ShowMessage(FromStd(state_.List().Rules().fullText), QStringLiteral("Wrong entry"));
+      ShowMessage(FromStd(state_.List().Rules().fullText), FromStd(WrongEntry()));
       return;
     case FractionEntry::AlreadyListed:
       return;
@@ -419,12 +445,15 @@ void TFFracc::OpsBin() {
     case BinaryOutcome::NotFractions:
       return;
     case BinaryOutcome::ZeroDenominator:
-      ShowMessage(QStringLiteral("Denominator can't be zero"), QStringLiteral("Wrong entry"));
+      ShowMessage(ZeroDenominator(), FromStd(WrongEntry()));
       return;
     case BinaryOutcome::Done:
       break;
   }
-  for (int c = 0; c < 4; ++c) TOpsBin->item(1, c)->setText(FromStd(results.Cells[c]));
+  for (int c = 0; c < 4; ++c) {
+    TOpsBin->item(1, c)->setText(FromStd(results.Cells[c]));
+    ReportCellChange(TOpsBin, 1, c);
+  }
   EnableProblems();
 }
 
@@ -432,10 +461,10 @@ void TFFracc::OpsCmb() {
   const std::string typed = ToStd(IdOC->text());
   if (typed.empty()) return;
   // Shown before the evaluation, which may end the handler with the conversion message.
-  EtOC->setText(FromStd(state_.Replaced(typed)));
+  themewords::ShowWithValues(EtOC, FromStd(state_.Replaced(typed)));
   const std::optional<std::string> value = state_.Combined(typed);
   if (!value) {
-    ShowMessage(QStringLiteral("Wrong entry"), QStringLiteral("Error"));
+    ShowMessage(FromStd(WrongEntry()), ErrorCaption());
     return;
   }
   IdROC->setText(FromStd(*value));
@@ -445,8 +474,20 @@ void TFFracc::OpsCmb() {
 void TFFracc::EtsBin(const QString& first, const QString& second) {
   EtF1->setText(first);
   EtF2->setText(second);
+  SpeakAs(LA, first);
+  SpeakAs(LB, second);
   const std::array<std::string, 4> labels = BinaryLabels(ToStd(first), ToStd(second));
-  for (int c = 0; c < 4; ++c) TOpsBin->item(0, c)->setText(FromStd(labels[c]));
+  for (int c = 0; c < 4; ++c) {
+    TOpsBin->item(0, c)->setText(FromStd(labels[c]));
+    ReportCellChange(TOpsBin, 0, c);
+  }
+}
+
+QString TFFracc::ZeroDenominator() { return tr("Denominator can't be zero"); }
+
+QString TFFracc::ErrorCaption() {
+  //: The caption of the message of a fraction beyond what the program holds.
+  return tr("Error");
 }
 
 // A problem command is enabled once its section has succeeded, and stays enabled: it repeats
@@ -468,7 +509,7 @@ std::pair<QString, Working> TFFracc::PanelWorkingOf(const QString& panel) const 
   const bool binary = panel == QLatin1String("2");
   const std::vector<ProblemParams> sections =
       Sections(binary ? FractionProblemMode::Binary : FractionProblemMode::Combined);
-  return {binary ? QStringLiteral("Binary operations") : QStringLiteral("Combined operation"),
+  return {binary ? themewords::BinaryOperations() : themewords::CombinedOperation(),
           sections.empty() ? Working{} : WorkingOf(sections.front())};
 }
 

@@ -73,6 +73,8 @@ class TFFracc : public QMainWindow {
   // The title and working of what the binary ("2") or combined ("C") panel shows now.
   std::pair<QString, Working> PanelWorkingOf(const QString& panel) const;
   std::optional<ShownProblem> FesPrbl(FractionProblemMode mode) const;
+  static QString ZeroDenominator();
+  static QString ErrorCaption();
   void ProblemCommand(FractionProblemMode mode);
 
   // PData

@@ -3,9 +3,12 @@
 #include "ui/keyboard.h"
 #include "ui/ui.h"
 #include "ui/widgets.h"
+#include "panels/failuretexts.h"
 #include "panels/integerpanel.h"
 #include "problems/workingtext.h"
 #include "numbers/numbers.h"
+#include "numbers/words.h"
+#include "themes/themewords.h"
 
 #include <QAction>
 #include <QApplication>
@@ -71,8 +74,8 @@ QLineEdit* Result(const char* name, int minWidth) {
   return edit;
 }
 
-QToolButton* ProblemButton(const char* name) {
-  QToolButton* button = PictureButton(name, "problem", QStringLiteral("Make problem"), nullptr, 20);
+QToolButton* ProblemButton(const char* name, const QString& hint) {
+  QToolButton* button = PictureButton(name, "problem", hint, nullptr, 20);
   button->setEnabled(false);
   return button;
 }
@@ -107,15 +110,20 @@ void BreakAtMiddleBlank(QLabel* label) {
   label->setMaximumWidth(width + 2 * label->margin() + 2);
 }
 
-// "(                decimals)" with the drop-down list of decimals standing on its blanks.
+// "(                decimals)" with the drop-down list of decimals standing on its run of
+// blanks, wherever the language puts it.
 class DecimalsBox : public QWidget {
  public:
-  explicit DecimalsBox(QComboBox* combo) {
-    const QString caption = QStringLiteral("(                decimals)");
+  DecimalsBox(QComboBox* combo, const QString& caption) {
     auto* label = new QLabel(caption, this);
     combo->setParent(this);
-    const QString open = QStringLiteral("(");
-    const QString blanks = caption.left(17);
+    // The text before the run of blanks, and the text up to its end.
+    qsizetype start = caption.indexOf(QStringLiteral("  "));
+    if (start < 0) start = 0;
+    qsizetype end = start;
+    while (end < caption.size() && caption[end] == u' ') ++end;
+    const QString open = caption.left(start);
+    const QString blanks = caption.left(std::max(end, start + 1));
     WidenBlanks(label, blanks, label->fontMetrics().horizontalAdvance(open) +
                                    combo->sizeHint().width() + 8);
     const QFontMetrics fm = label->fontMetrics();
@@ -187,9 +195,9 @@ class HexColumnDelegate : public QStyledItemDelegate {
 // over the hexadecimal column, out of sight until the list is widened.
 class ListHeading : public QWidget {
  public:
-  ListHeading(QToolButton* generate, int hexColumn) : hexColumn_(hexColumn) {
+  ListHeading(QToolButton* generate, const QString& hex, int hexColumn) : hexColumn_(hexColumn) {
     number_ = new QLabel(QStringLiteral("N "), this);
-    hex_ = new QLabel(QStringLiteral("Hex"), this);
+    hex_ = new QLabel(hex, this);
     generate_ = generate;
     generate_->setParent(this);
     number_->adjustSize();
@@ -320,7 +328,7 @@ TFAritm::TFAritm(ShowProblem showProblem, std::shared_ptr<IntegersRun> run,
       run_(run ? std::move(run) : NewIntegersRun()),
       state_(run_->shared) {
   setObjectName(QStringLiteral("FAritm"));
-  setWindowTitle(QStringLiteral("Arithmetic of integers"));
+  setWindowTitle(tr("Arithmetic of integers"));
   setWindowIcon(Icon(QStringLiteral("integers")));
   Randomize();
   run_->windows.push_back(this);
@@ -367,11 +375,16 @@ void TFAritm::UseDecimals(IntegerDecimals decimals) {
 }
 
 QGroupBox* TFAritm::BuildPN() {
-  QGroupBox* PN = Panel("PN", QStringLiteral("Operations with"));
+  //: The title of the panels of one integer N and of two integers n1 and n2, whose fields
+  //: follow the title.
+  QGroupBox* PN = Panel("PN", tr("Operations with"));
 
   IdN = Field("IdN", 140);
-  Ok1 = Button("Ok1", QStringLiteral("OK"));
-  BtL = PictureButton("BtL", "add-to-list", QStringLiteral(" Add to list "), nullptr, 20);
+  //: A screen reader's name of the field of the integer N; %1 is N.
+  SpeakAs(IdN, tr("Integer %1").arg(QStringLiteral("N")));
+  Ok1 = Button("Ok1", themewords::Ok());
+  //: The hint of the button that puts N into the list; the blanks around it are the design's.
+  BtL = PictureButton("BtL", "add-to-list", tr(" Add to list "), nullptr, 20);
   auto* entry = new QHBoxLayout;
   entry->addWidget(new QLabel(QStringLiteral("N =     ")));
   entry->addWidget(IdN);
@@ -387,16 +400,23 @@ QGroupBox* TFAritm::BuildPN() {
   IdPot = Result("IdPot", 110);
   IdDF = Result("IdDF", 200);
   IdFctr = Result("IdFctr", 150);
+  //: A screen reader's names: %1 is the exponent's name k, and N and k in the next.
+  SpeakAs(Lexp, tr("Exponent %1").arg(QStringLiteral("k")));
+  SpeakAs(IdPot, tr("%1 to the power %2").arg(QStringLiteral("N"), QStringLiteral("k")));
+  //: A screen reader's name of the field of N!; %1 is N.
+  SpeakAs(IdFctr, tr("Factorial of %1").arg(QStringLiteral("N")));
   BtWork1 = WorkingButton("BtWork1");
-  BtPrbl1 = ProblemButton("BtPrbl1");
+  BtPrbl1 = ProblemButton("BtPrbl1", ProblemHint());
   results->addWidget(power, 0, 0, 1, 4);
   results->addWidget(IdBs, 1, 0, Qt::AlignRight);
   results->addWidget(Lexp, 1, 1);
   results->addWidget(new QLabel(QStringLiteral("=     ")), 1, 2);
   results->addWidget(IdPot, 1, 3);
-  results->addWidget(new QLabel(QStringLiteral("Factorization:")), 2, 0, 1, 4);
+  QLabel* factorization = Label(tr("Factorization:"));
+  factorization->setBuddy(IdDF);
+  results->addWidget(factorization, 2, 0, 1, 4);
   results->addWidget(IdDF, 3, 0, 1, 4);
-  results->addWidget(Heading(QStringLiteral("Factorial")), 4, 0, 1, 4);
+  results->addWidget(Heading(tr("Factorial")), 4, 0, 1, 4);
   auto* factorial = new QHBoxLayout;
   factorial->addWidget(new QLabel(QStringLiteral("N! =     ")));
   factorial->addWidget(IdFctr, 1);
@@ -405,7 +425,8 @@ QGroupBox* TFAritm::BuildPN() {
   results->setColumnStretch(3, 1);
   results->setRowStretch(7, 1);
 
-  QGroupBox* PB = Panel("PB", QStringLiteral("In basis...."));
+  //: The title of the panel of N written in other bases; the dots are the design's.
+  QGroupBox* PB = Panel("PB", tr("In basis...."));
   IdHex = Field("IdHex", 250);
   IdBin = Field("IdBin", 250);
   IdOct = Field("IdOct", 250);
@@ -413,15 +434,24 @@ QGroupBox* TFAritm::BuildPN() {
   IdBX = Field("IdBX", 40);
   IdBX->setMaximumWidth(48);
   IdBX->setText(QStringLiteral("12"));
-  IdBX->setToolTip(QStringLiteral("Put your basis here"));
+  IdBX->setToolTip(tr("Put your basis here"));
+  SpeakAs(IdHex, tr("Hexadecimal"));
+  SpeakAs(IdBin, tr("Binary"));
+  SpeakAs(IdOct, tr("Octal"));
+  //: A screen reader's name of the field of the basis of your choice.
+  SpeakAs(IdBX, tr("Basis"), IdBX->toolTip());
+  //: A screen reader's name of the field of N in the basis of your choice; %1 is N.
+  SpeakAs(IdX, tr("%1 in your basis").arg(QStringLiteral("N")));
   EtErr = Label(QString(), nullptr, "EtErr");
   EtErr->setMinimumHeight(EtErr->fontMetrics().height());
   auto* bases = new QGridLayout(PB);
-  bases->addWidget(new QLabel(QStringLiteral("Hex")), 0, 0);
+  bases->addWidget(new QLabel(Hex()), 0, 0);
   bases->addWidget(IdHex, 0, 1);
-  bases->addWidget(new QLabel(QStringLiteral("Bin")), 1, 0);
+  //: Short for binary, beside the field of N in base 2.
+  bases->addWidget(new QLabel(tr("Bin")), 1, 0);
   bases->addWidget(IdBin, 1, 1);
-  bases->addWidget(new QLabel(QStringLiteral("Oct")), 2, 0);
+  //: Short for octal, beside the field of N in base 8.
+  bases->addWidget(new QLabel(tr("Oct")), 2, 0);
   bases->addWidget(IdOct, 2, 1);
   bases->addWidget(IdBX, 3, 0);
   bases->addWidget(IdX, 3, 1);
@@ -440,7 +470,7 @@ QGroupBox* TFAritm::BuildPN() {
 }
 
 QGroupBox* TFAritm::BuildPOps() {
-  QGroupBox* POps = Panel("POps", QStringLiteral("Operations with"));
+  QGroupBox* POps = Panel("POps", tr("Operations with"));
 
   auto* head = new QLabel(QStringLiteral("n1=                   n2=     "));
   IdA = Named(new QComboBox, "IdA");
@@ -451,8 +481,10 @@ QGroupBox* TFAritm::BuildPOps() {
     // What is typed is what is used: no number of the list completes it.
     combo->setCompleter(nullptr);
   }
-  BtRnd = PictureButton("BtRnd", "generate", QStringLiteral("Generate"), nullptr, 20);
-  OkOps = Button("OkOps", QStringLiteral("OK"));
+  SpeakAs(IdA, QStringLiteral("n1"));
+  SpeakAs(IdB, QStringLiteral("n2"));
+  BtRnd = PictureButton("BtRnd", "generate", themewords::Generate(), nullptr, 20);
+  OkOps = Button("OkOps", themewords::Ok());
   // n1's field ends where the heading's "n2=" begins.
   const int spacing = 6;
   const QString n1Part = QStringLiteral("n1=                   ");
@@ -472,24 +504,33 @@ QGroupBox* TFAritm::BuildPOps() {
   IdRs = Result("IdRs", 110);
   IdM = Result("IdM", 110);
   IdMCD = Result("IdMCD", 110);
-  IdMCD->setToolTip(QStringLiteral("Higuest Common Divisor"));
+  //: The hint of the field of hcd(n1,n2); the spelling is the design's.
+  IdMCD->setToolTip(tr("Higuest Common Divisor"));
   IdMCM = Result("IdMCM", 110);
-  IdMCM->setToolTip(QStringLiteral("Lowest Common Multiple"));
+  IdMCM->setToolTip(tr("Lowest Common Multiple"));
   auto* plain = new QGridLayout;
-  const std::pair<const char*, QLineEdit*> rows[] = {
-      {"n1+n2 =     ", IdS},        {"n1-n2 =     ", IdRs},       {"n1\xC2\xB7n2 =     ", IdM},
-      {"hcd(n1,n2) =     ", IdMCD}, {"LCM(n1,n2) =     ", IdMCM},
+  // Each result's notation names it for a screen reader; the caption adds " =" and blanks.
+  const std::pair<QString, QLineEdit*> rows[] = {
+      {QStringLiteral("n1+n2"), IdS},
+      {QStringLiteral("n1-n2"), IdRs},
+      {QString::fromUtf8("n1\xC2\xB7n2"), IdM},
+      {FromStd(HcdName()) + QStringLiteral("(n1,n2)"), IdMCD},
+      {FromStd(LcmName()) + QStringLiteral("(n1,n2)"), IdMCM},
   };
   int row = 0;
-  for (const auto& [caption, field] : rows) {
+  for (const auto& [notation, field] : rows) {
     if (field == IdMCD) plain->setRowMinimumHeight(row++, 8);
-    plain->addWidget(new QLabel(QString::fromUtf8(caption)), row, 0);
+    plain->addWidget(new QLabel(notation + QStringLiteral(" =     ")), row, 0);
+    SpeakAs(field, notation, field->toolTip());
     plain->addWidget(field, row++, 1);
   }
   plain->setRowStretch(row, 1);
 
   IdD = Result("IdD", 110);
   Idpq = NumberChoice("Idpq", 1, 9, QStringLiteral("2"));
+  SpeakAs(IdD, QStringLiteral("n1/n2"));
+  //: A screen reader's name of the drop-down list of the decimals of %1, a result's name.
+  SpeakAs(Idpq, tr("Decimals of %1").arg(QStringLiteral("n1/n2")));
   auto* floatRow = new QHBoxLayout;
   floatRow->addWidget(new QLabel(QStringLiteral("n1/n2=")));
   floatRow->addWidget(IdD, 1);
@@ -503,9 +544,11 @@ QGroupBox* TFAritm::BuildPOps() {
   IdDr->setMinimumWidth(70);
   IdDr->setIndent(4);
   IdQ = Result("IdQ", 80);
-  IdQ->setToolTip(QStringLiteral("quotient"));
+  IdQ->setToolTip(tr("quotient"));
   IdR = Result("IdR", 80);
-  IdR->setToolTip(QStringLiteral("remainder"));
+  IdR->setToolTip(tr("remainder"));
+  SpeakAs(IdQ, tr("Quotient"));
+  SpeakAs(IdR, tr("Remainder"));
   auto* bar = new QFrame;
   bar->setFrameShape(QFrame::VLine);
   auto* line = new QFrame;
@@ -528,13 +571,13 @@ QGroupBox* TFAritm::BuildPOps() {
   scheme->addLayout(quotient, 2, 2);
 
   BtWork2 = WorkingButton("BtWork2");
-  BtPrbl2 = ProblemButton("BtPrbl2");
+  BtPrbl2 = ProblemButton("BtPrbl2", ProblemHint());
   auto* division = new QVBoxLayout;
-  division->addWidget(Heading(QStringLiteral("Float division")));
+  division->addWidget(Heading(tr("Float division")));
   division->addLayout(floatRow);
-  division->addWidget(new DecimalsBox(Idpq), 0, Qt::AlignRight);
+  division->addWidget(new DecimalsBox(Idpq, DecimalsCaption()), 0, Qt::AlignRight);
   division->addSpacing(4);
-  division->addWidget(Heading(QStringLiteral("Integer division")));
+  division->addWidget(Heading(tr("Integer division")));
   division->addLayout(scheme);
   division->addStretch(1);
   division->addWidget(Beside(BtWork2, BtPrbl2), 0, Qt::AlignRight);
@@ -573,15 +616,19 @@ QGroupBox* TFAritm::BuildPL() {
       std::max(80, LN->fontMetrics().horizontalAdvance(QStringLiteral("-2147483648")) + 16);
   LN->setItemDelegate(new HexColumnDelegate(hexColumn, LN));
 
-  BtRndL = PictureButton("BtRndL", "generate", QStringLiteral("Generate"), nullptr, 20);
+  SpeakAs(LL, themewords::LettersOfTheList());
+  //: A screen reader's name of the list of numbers, each with its hexadecimal form.
+  SpeakAs(LN, tr("Numbers of the list"));
+  BtRndL = PictureButton("BtRndL", "generate", themewords::Generate(), nullptr, 20);
   BtRndL->setIconSize(QSize(16, 16));
   BtRndL->setAutoRaise(true);
-  auto* heading = new ListHeading(BtRndL, hexColumn);
+  auto* heading = new ListHeading(BtRndL, Hex(), hexColumn);
   heading->SetIndent(LN->frameWidth() + 3);
 
-  BtUnSel = Button("BtUnSel", QStringLiteral("uns."), QStringLiteral("Unselect all"));
-  BtRstL = Button("BtRstL", QStringLiteral("rst"), QStringLiteral("Clear list"));
-  BtBrrL = Button("BtBrrL", QStringLiteral("x"), QStringLiteral("erase item"));
+  //: A short caption ("unselect") of a narrow button.
+  BtUnSel = Button("BtUnSel", tr("uns."), tr("Unselect all"));
+  BtRstL = Button("BtRstL", themewords::Reset(), themewords::ClearList());
+  BtBrrL = Button("BtBrrL", QStringLiteral("x"), tr("erase item"));
   auto* buttons = new QVBoxLayout;
   for (QPushButton* b : {BtUnSel, BtRstL, BtBrrL}) {
     b->setEnabled(false);
@@ -590,22 +637,28 @@ QGroupBox* TFAritm::BuildPL() {
   }
   buttons->addStretch(1);
 
-  auto* EtExpl = Label(QStringLiteral("Multiple selection: Ctl-Click (mouse)"), nullptr, "EtExpl");
+  //: How to select several numbers; Ctl is the Control key.
+  auto* EtExpl = Label(tr("Multiple selection: Ctl-Click (mouse)"), nullptr, "EtExpl");
   EtExpl->setWordWrap(true);
   BreakAtMiddleBlank(EtExpl);
 
   EtMCDn = Result("EtMCDn", 80);
-  EtMCDn->setToolTip(QStringLiteral("Higuest Common Divisor of selected numbers"));
+  //: The hint of the field of the hcd of the selection; the spelling is the design's.
+  EtMCDn->setToolTip(tr("Higuest Common Divisor of selected numbers"));
   EtMCMn = Result("EtMCMn", 80);
-  EtMCMn->setToolTip(QStringLiteral("Lowest Common Multiple of selected numbers"));
+  EtMCMn->setToolTip(tr("Lowest Common Multiple of selected numbers"));
+  //: A screen reader's name of a result of the selection: %1 is "hcd" or "LCM".
+  const QString ofSelection = tr("%1 of the selected numbers");
+  SpeakAs(EtMCDn, ofSelection.arg(FromStd(HcdName())));
+  SpeakAs(EtMCMn, ofSelection.arg(FromStd(LcmName())));
   auto* selection = new QGridLayout;
   selection->setHorizontalSpacing(6);
-  selection->addWidget(new QLabel(QStringLiteral("hcd")), 0, 0);
+  selection->addWidget(new QLabel(FromStd(HcdName())), 0, 0);
   selection->addWidget(EtMCDn, 0, 1);
-  selection->addWidget(new QLabel(QStringLiteral("LCM")), 1, 0);
+  selection->addWidget(new QLabel(FromStd(LcmName())), 1, 0);
   selection->addWidget(EtMCMn, 1, 1);
   BtWorkN = WorkingButton("BtWorkN");
-  BtPrblN = ProblemButton("BtPrblN");
+  BtPrblN = ProblemButton("BtPrblN", ProblemHint());
 
   auto* layout = new QGridLayout(PL);
   layout->setHorizontalSpacing(4);
@@ -622,32 +675,45 @@ QGroupBox* TFAritm::BuildPL() {
 }
 
 QGroupBox* TFAritm::BuildPOC() {
-  QGroupBox* POC = Panel("POC", QStringLiteral("Combined operation"));
+  QGroupBox* POC = Panel("POC", themewords::CombinedOperation());
 
   IdOC = Field("IdOC", 200);
-  IdOC->setToolTip(QStringLiteral("Operators: + - * / ^ ())"));
+  //: %1 lists the operators, as they are typed.
+  IdOC->setToolTip(tr("Operators: %1").arg(QStringLiteral("+ - * / ^ ())")));
+  SpeakAs(IdOC, themewords::Expression(), IdOC->toolTip());
   OkOC = Button("OkOC", QStringLiteral("="));
+  SpeakAs(OkOC, themewords::Calculate());
   OkOC->setFixedWidth(36);
   auto* expression = new QHBoxLayout;
-  expression->addWidget(new QLabel(QStringLiteral("(with a,b...)")));
+  //: Beside the field of the combined operation: it uses the letters of the list; %1 is
+  //: "a,b".
+  expression->addWidget(new QLabel(tr("(with %1...)").arg(QStringLiteral("a,b"))));
   expression->addWidget(IdOC, 1);
   expression->addWidget(OkOC);
 
   EtOC = Label(QString(), nullptr, "EtOC");
   EtOC->setMinimumHeight(EtOC->fontMetrics().height() + 4);
   EtOC->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  themewords::ShowWithValues(EtOC, QString());
 
   IdROC1 = Result("IdROC1", 130);
   IdROC2 = Result("IdROC2", 130);
   Idp = NumberChoice("Idp", 1, 9, QStringLiteral("2"));
   BtWorkOC = WorkingButton("BtWorkOC");
-  BtPrblOC = ProblemButton("BtPrblOC");
+  BtPrblOC = ProblemButton("BtPrblOC", ProblemHint());
+  //: The result of the combined operation as a fraction; %1 is its name, N.
+  QLabel* rational = Label(tr("rational %1").arg(QStringLiteral("N")));
+  //: The result of the combined operation in decimals; %1 is its name, N.
+  QLabel* decimal = Label(tr("float %1").arg(QStringLiteral("N")));
+  rational->setBuddy(IdROC1);
+  decimal->setBuddy(IdROC2);
+  SpeakAs(Idp, tr("Decimals of %1").arg(decimal->text()));
   auto* results = new QGridLayout;
-  results->addWidget(new QLabel(QStringLiteral("rational N")), 0, 0);
-  results->addWidget(new QLabel(QStringLiteral("float N")), 0, 1);
+  results->addWidget(rational, 0, 0);
+  results->addWidget(decimal, 0, 1);
   results->addWidget(IdROC1, 1, 0);
   results->addWidget(IdROC2, 1, 1);
-  results->addWidget(new DecimalsBox(Idp), 1, 2);
+  results->addWidget(new DecimalsBox(Idp, DecimalsCaption()), 1, 2);
   results->addWidget(Beside(BtWorkOC, BtPrblOC), 1, 4);
   results->setColumnStretch(3, 1);
 
@@ -659,12 +725,17 @@ QGroupBox* TFAritm::BuildPOC() {
 }
 
 void TFAritm::BuildMenu() {
-  OpsPrbl = Menu(menuBar(), "OpsPrbl", QStringLiteral("Problem"));
-  OpPr1 = MenuItem("OpPr1", QStringLiteral("With 1 integer"), OpsPrbl);
-  OpPr2 = MenuItem("OpPr2", QStringLiteral("With 2 integers"), OpsPrbl);
-  OpPrCO = MenuItem("OpPrCO", QStringLiteral("Combined operations"), OpsPrbl);
-  OpPrN = MenuItem("OpPrN", QStringLiteral("hcd and LCM of n integers"), OpsPrbl);
-  OpPrAll = MenuItem("OpPrAll", QStringLiteral("All"), OpsPrbl);
+  OpsPrbl = Menu(menuBar(), "OpsPrbl", themewords::Problem());
+  OpPr1 = MenuItem("OpPr1", SectionTitle(IntegerSection::Single), OpsPrbl);
+  OpPr2 = MenuItem("OpPr2", SectionTitle(IntegerSection::Pair), OpsPrbl);
+  OpPrCO = MenuItem("OpPrCO", SectionTitle(IntegerSection::Combined), OpsPrbl);
+  OpPrN = MenuItem("OpPrN", SectionTitle(IntegerSection::List), OpsPrbl);
+  OpPrAll = MenuItem("OpPrAll", themewords::All(), OpsPrbl);
+  // The panels' buttons say which panel's working and problem they give.
+  for (const auto& [button, action, kind] : KindControls())
+    button->setAccessibleDescription(SectionTitle(kind));
+  for (const auto& [button, kind, panel] : WorkingButtons())
+    button->setAccessibleDescription(SectionTitle(kind));
   Disable({OpPr1, OpPr2, OpPrCO, OpPrN, OpPrAll});
   MenuKeys(menuBar());
 }
@@ -748,7 +819,7 @@ void TFAritm::ConnectHandlers() {
   }
   connect(OpPrAll, &QAction::triggered, this,
           Guarded([this] { ProblemCommand(std::nullopt); }));
-  for (const auto& [button, kind, panel, title] : WorkingButtons()) {
+  for (const auto& [button, kind, panel] : WorkingButtons()) {
     const QString name = QString::fromLatin1(panel);
     connect(button, &QToolButton::clicked, this, Guarded([this, name] {
               const auto [caption, working] = PanelWorkingOf(name);
@@ -837,7 +908,7 @@ void TFAritm::ShowPair() {
 void TFAritm::ShowCombined() {
   const IntegerCombinedShown& c = state_.Combined();
   Put(IdOC, c.expression);
-  Put(EtOC, c.replaced);
+  themewords::ShowWithValues(EtOC, FromStd(c.replaced));
   Put(IdROC1, c.rational);
   Put(IdROC2, c.decimal);
 }
@@ -875,24 +946,58 @@ void TFAritm::ShowKinds() {
     action->setEnabled(state_.Offers(kind));
   }
   OpPrAll->setEnabled(state_.OffersAll());
-  for (const auto& [button, kind, panel, title] : WorkingButtons())
+  for (const auto& [button, kind, panel] : WorkingButtons())
     button->setEnabled(state_.Offers(kind));
   working_.Follow([this](const QString& panel) { return PanelWorkingOf(panel); });
 }
 
 std::array<TFAritm::WorkingControls, IntegerSectionCount> TFAritm::WorkingButtons() const {
-  return {{{BtWork1, IntegerSection::Single, "1", "With 1 integer"},
-           {BtWork2, IntegerSection::Pair, "2", "With 2 integers"},
-           {BtWorkOC, IntegerSection::Combined, "OC", "Combined operations"},
-           {BtWorkN, IntegerSection::List, "N", "hcd and LCM of n integers"}}};
+  return {{{BtWork1, IntegerSection::Single, "1"},
+           {BtWork2, IntegerSection::Pair, "2"},
+           {BtWorkOC, IntegerSection::Combined, "OC"},
+           {BtWorkN, IntegerSection::List, "N"}}};
+}
+
+QString TFAritm::SectionTitle(IntegerSection section) {
+  switch (section) {
+    case IntegerSection::Single:
+      //: The problem of the panel of one integer; %1 is 1.
+      return tr("With %1 integer").arg(1);
+    case IntegerSection::Pair:
+      //: The problem of the panel of two integers; %1 is 2.
+      return tr("With %1 integers").arg(2);
+    case IntegerSection::Combined:
+      return tr("Combined operations");
+    case IntegerSection::List:
+      //: The problem of the list: %1 and %2 are "hcd" and "LCM", %3 the letter n.
+      return tr("%1 and %2 of %3 integers")
+          .arg(FromStd(HcdName()), FromStd(LcmName()), QStringLiteral("n"));
+  }
+  return {};
+}
+
+QString TFAritm::ProblemHint() {
+  //: The hint of the button that makes the problem of a panel.
+  return tr("Make problem");
+}
+
+QString TFAritm::Hex() {
+  //: Short for hexadecimal, beside the field of N in base 16 and over the list's column.
+  return tr("Hex");
+}
+
+QString TFAritm::DecimalsCaption() {
+  //: A drop-down list of the number of decimals stands on the blanks: keep a run of blanks
+  //: (about 16) where the number goes, and the brackets.
+  return tr("(                decimals)");
 }
 
 // The working of what a panel shows now: empty while it shows no result.
 std::pair<QString, Working> TFAritm::PanelWorkingOf(const QString& panel) const {
-  for (const auto& [button, kind, name, title] : WorkingButtons()) {
+  for (const auto& [button, kind, name] : WorkingButtons()) {
     if (panel != QLatin1String(name)) continue;
     const std::vector<ProblemParams> sections = Sections(state_, kind);
-    return {QString::fromUtf8(title), sections.empty() ? Working{} : WorkingOf(sections.front())};
+    return {SectionTitle(kind), sections.empty() ? Working{} : WorkingOf(sections.front())};
   }
   return {};
 }
@@ -908,7 +1013,8 @@ void TFAritm::AcceptN() {
     if (entry == NEntry::Accepted) added = state_.AddN();
   });
   if (entry == NEntry::NotInteger) {
-    ShowMessage(FromStd(state_.Single().n) + QStringLiteral(" isn't a valid integer"));
+    //: %1 is the text typed for N.
+    ShowMessage(tr("%1 isn't a valid integer").arg(FromStd(state_.Single().n)));
     IdN->setFocus();
   }
   Report(added);
@@ -942,7 +1048,7 @@ void TFAritm::BtRndClick() {
 
 void TFAritm::Report(ListAdd added) {
   if (added == ListAdd::Full)
-    ShowMessage(FromStd(run_->shared.List().Rules().fullText), QStringLiteral("Wrong entry"));
+    ShowMessage(FromStd(run_->shared.List().Rules().fullText), FromStd(WrongEntry()));
 }
 
 void TFAritm::BtRndLClick() {
@@ -982,8 +1088,7 @@ void TFAritm::OpsCmb() {
   Evaluation done = Evaluation::Empty;
   Act([&] { done = state_.Evaluate(Chosen(Idp)); });
   if (done == Evaluation::NotCalculable)
-    ShowMessage(QStringLiteral("Division by 0 or >Long_Max in any step"),
-                QStringLiteral("Not calculable"));
+    ShowMessage(FromStd(StepFailure()), FromStd(ShownFailure(NotCalculable)));
 }
 
 // ---- Problems ----
@@ -994,7 +1099,7 @@ void TFAritm::ProblemCommand(std::optional<IntegerSection> kind) {
   if (sections.empty()) return;
   const MadeProblem made = kind ? MakeProblem(sections.front()) : MakeAllProblem(sections);
   if (!made.texts) {
-    ShowMessage(FromStd(made.field + " " + made.reason), QStringLiteral("Not calculable"));
+    ShowMessage(FromStd(FieldRefusal(made.field, made.reason)), FromStd(ShownFailure(NotCalculable)));
     return;
   }
   ShownProblem shown{*made.texts, {}};

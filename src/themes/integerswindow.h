@@ -100,10 +100,14 @@ class TFAritm : public QMainWindow {
   // Each kind's button and menu item.
   using ProblemControls = std::tuple<QToolButton*, QAction*, IntegerSection>;
   std::array<ProblemControls, IntegerSectionCount> KindControls() const;
-  // The Working button of each kind's panel, the name the Working window follows it by and
-  // its title.
-  using WorkingControls = std::tuple<QToolButton*, IntegerSection, const char*, const char*>;
+  // The Working button of each kind's panel and the name the Working window follows it by.
+  using WorkingControls = std::tuple<QToolButton*, IntegerSection, const char*>;
   std::array<WorkingControls, IntegerSectionCount> WorkingButtons() const;
+  // The title of a kind's problem command, which is also its working's.
+  static QString SectionTitle(IntegerSection section);
+  static QString ProblemHint();
+  static QString Hex();
+  static QString DecimalsCaption();
   std::pair<QString, Working> PanelWorkingOf(const QString& panel) const;
 
   // PN

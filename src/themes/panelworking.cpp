@@ -2,6 +2,7 @@
 
 #include "ui/widgets.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QToolButton>
 
@@ -10,7 +11,10 @@
 namespace tessaro {
 
 QToolButton* WorkingButton(const char* name, QWidget* parent) {
-  QToolButton* button = PictureButton(name, "working", QStringLiteral("Working"), parent, 20);
+  //: The hint of the button beside a panel's problem button that shows the working of its
+  //: results, step by step.
+  QToolButton* button = PictureButton(
+      name, "working", QCoreApplication::translate("Themes", "Working"), parent, 20);
   button->setEnabled(false);
   return button;
 }

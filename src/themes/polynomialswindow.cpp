@@ -1,6 +1,8 @@
 #include "themes/polynomialswindow.h"
 
+#include "numbers/words.h"
 #include "problems/workingtext.h"
+#include "themes/themewords.h"
 #include "ui/keyboard.h"
 #include "ui/ui.h"
 #include "ui/widgets.h"
@@ -59,8 +61,8 @@ class UpperCase : public QValidator {
 
 constexpr Qt::Alignment Right = Qt::AlignRight | Qt::AlignVCenter;
 
-QToolButton* IconButton(QWidget* parent, const char* name, const char* icon, const char* hint) {
-  QToolButton* button = PictureButton(name, icon, QString::fromUtf8(hint), parent, 22);
+QToolButton* IconButton(QWidget* parent, const char* name, const char* icon, const QString& hint) {
+  QToolButton* button = PictureButton(name, icon, hint, parent, 22);
   button->setFixedSize(32, 32);
   return button;
 }
@@ -94,7 +96,7 @@ TFP::TFP(ShowProblem showProblem, ShowGraph showGraph, ShowWorking showWorking, 
       showGraph_(std::move(showGraph)),
       working_(std::move(showWorking), this) {
   setObjectName(QStringLiteral("FP"));
-  setWindowTitle(QStringLiteral("Polynomials of rational coefficients"));
+  setWindowTitle(tr("Polynomials of rational coefficients"));
   setWindowIcon(Icon(QStringLiteral("polynomials")));
   Randomize();
 
@@ -129,7 +131,8 @@ TFP::TFP(ShowProblem showProblem, ShowGraph showGraph, ShowWorking showWorking, 
 }
 
 QGroupBox* TFP::BuildEntry() {
-  PEntr = Panel("PEntr", QStringLiteral("Entry /generate"), this);
+  //: The title of the panel where a polynomial is typed coefficient by coefficient or drawn.
+  PEntr = Panel("PEntr", tr("Entry /generate"), this);
   LCoefs = Named(new QTableWidget(1, 10, PEntr), "LCoefs");
   static const char* const headings[10] = {"c",      "x",      "x\u00B2", "x\u00B3", "x\u2074",
                                            "x\u2075", "x\u2076", "x\u2077", "x\u2078", "x\u2079"};
@@ -144,15 +147,19 @@ QGroupBox* TFP::BuildEntry() {
   LCoefs->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   LCoefs->setSelectionMode(QAbstractItemView::SingleSelection);
   LCoefs->setItemDelegate(new CellEditor(LCoefs));
+  //: A screen reader's name of the row of the coefficients of c, x, x², ... x⁹.
+  SpeakAs(LCoefs, tr("Coefficients"));
   RstEntr();
   const int frame = 2 * LCoefs->frameWidth();
   const int header = LCoefs->horizontalHeader()->sizeHint().height();
   LCoefs->setFixedSize(10 * CellWidth + frame, header + LCoefs->rowHeight(0) + frame);
 
-  BtOk = Button("BtOk", QStringLiteral("OK"), {}, PEntr);
-  BtRst = Button("BtRst", QStringLiteral("rst"), QStringLiteral("Clear"), PEntr);
-  BtRnd = IconButton(PEntr, "BtRnd", "generate", "Generate");
-  FllDwn = IconButton(PEntr, "FllDwn", "direct-to-list", "Direct to list");
+  BtOk = Button("BtOk", themewords::Ok(), {}, PEntr);
+  //: The hint of the button that empties the coefficients.
+  BtRst = Button("BtRst", themewords::Reset(), tr("Clear"), PEntr);
+  BtRnd = IconButton(PEntr, "BtRnd", "generate", themewords::Generate());
+  //: The hint of the button that puts a random polynomial straight into the list.
+  FllDwn = IconButton(PEntr, "FllDwn", "direct-to-list", tr("Direct to list"));
   for (QPushButton* b : {BtOk, BtRst}) b->setFixedWidth(48);
 
   auto* buttons = new QGridLayout;
@@ -169,7 +176,7 @@ QGroupBox* TFP::BuildEntry() {
 }
 
 QGroupBox* TFP::BuildList() {
-  PL = Panel("PL", QStringLiteral("Polynomials"), this);
+  PL = Panel("PL", tr("Polynomials"), this);
   LL = Named(new QListWidget(PL), "LL");
   LPols = Named(new QListWidget(PL), "LPols");
   LL->setFixedWidth(28);
@@ -178,6 +185,8 @@ QGroupBox* TFP::BuildList() {
   LL->setFocusPolicy(Qt::ClickFocus);
   LPols->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   LPols->setMinimumHeight(150);
+  SpeakAs(LL, themewords::LettersOfTheList());
+  SpeakAs(LPols, tr("Polynomials of the list"));
   // A letter and its polynomial stand on the same line: one selection, one scroll position.
   connect(LPols->verticalScrollBar(), &QScrollBar::valueChanged, LL->verticalScrollBar(),
           &QScrollBar::setValue);
@@ -188,8 +197,10 @@ QGroupBox* TFP::BuildList() {
   connect(LL, &QListWidget::currentRowChanged, LPols,
           qOverload<int>(&QListWidget::setCurrentRow));
 
-  BtBrr = Button("BtBrr", QStringLiteral("x"), QStringLiteral("Eliminate "), PL);
-  BtClear = Button("BtClear", QStringLiteral("rst"), QStringLiteral("Clear list"), PL);
+  //: The hint of the button that takes the selected polynomial out of the list; the blank at
+  //: the end is the design's.
+  BtBrr = Button("BtBrr", QStringLiteral("x"), tr("Eliminate "), PL);
+  BtClear = Button("BtClear", themewords::Reset(), themewords::ClearList(), PL);
   for (QPushButton* b : {BtBrr, BtClear}) b->setFixedWidth(48);
 
   auto* lists = new QHBoxLayout;
@@ -207,11 +218,13 @@ QGroupBox* TFP::BuildList() {
 }
 
 QGroupBox* TFP::BuildUnary() {
-  PUn = Panel("PUn", QStringLiteral("Unary operations"), this);
+  PUn = Panel("PUn", UnaryOperations(), this);
   EtP1 = Label(QStringLiteral("P="), PUn, "EtP1", Right);
   IdPol = Edit("IdPol", PUn);
   LimitEntry(IdPol);
-  BtaL = IconButton(PUn, "BtaL", "add-to-list", "Send to list");
+  //: A screen reader's name of the field of the polynomial of the unary panel.
+  SpeakAs(IdPol, tr("Polynomial"));
+  BtaL = IconButton(PUn, "BtaL", "add-to-list", tr("Send to list"));
 
   EtP = Label(QStringLiteral("P"), PUn, "EtP", Right);
   IdX = Edit("IdX", PUn);
@@ -220,7 +233,11 @@ QGroupBox* TFP::BuildUnary() {
   IdX->setFixedWidth(64);
   IdX->setAlignment(Qt::AlignCenter);
   IdVN = ResultEdit("IdVN", PUn);
-  IdVN->setToolTip(QStringLiteral("Numeric value for..."));
+  //: The hint of the field of the polynomial's value at the point typed beside it.
+  IdVN->setToolTip(tr("Numeric value for..."));
+  //: A screen reader's name of the field of the number x at which the value is calculated.
+  SpeakAs(IdX, tr("Point of the value"));
+  SpeakAs(IdVN, tr("Numeric value"));
   auto* value = new QHBoxLayout;
   value->setSpacing(2);
   value->addWidget(new QLabel(QStringLiteral("("), PUn));
@@ -233,10 +250,13 @@ QGroupBox* TFP::BuildUnary() {
   IdDer = ResultEdit("IdDer", PUn);
   IdPrim = ResultEdit("IdPrim", PUn);
   BtWork1 = WorkingButton("BtWork1", PUn);
-  BtPrbl1 = IconButton(PUn, "BtPrbl1", "problem", "Problem");
+  BtPrbl1 = IconButton(PUn, "BtPrbl1", "problem", themewords::Problem());
   BtPrbl1->setEnabled(false);
-  BtGraph = IconButton(PUn, "BtGraph", "graph", "Graph");
+  //: The hint of the button that draws the polynomial's graph.
+  BtGraph = IconButton(PUn, "BtGraph", "graph", tr("Graph"));
   BtGraph->setEnabled(false);
+  for (QWidget* button : {static_cast<QWidget*>(BtWork1), static_cast<QWidget*>(BtPrbl1)})
+    button->setAccessibleDescription(UnaryOperations());
 
   auto* grid = new QGridLayout(PUn);
   grid->setVerticalSpacing(4);
@@ -246,22 +266,27 @@ QGroupBox* TFP::BuildUnary() {
   grid->addWidget(BtaL, 0, 2);
   grid->addWidget(EtP, 1, 0);
   grid->addLayout(value, 1, 1);
-  grid->addWidget(Label(QStringLiteral("(Int.) Roots:"), PUn, "EtRoots", Right), 2, 0);
-  grid->addWidget(IdRoots, 2, 1);
+  // The labels name the results for a screen reader.
+  //: The label of the integer roots of the polynomial; "Int." is short for integer.
+  const std::pair<QString, QLineEdit*> results[] = {{tr("(Int.) Roots:"), IdRoots},
+                                                    {tr("Factorization:"), IdFctr},
+                                                    {tr("Derivative"), IdDer},
+                                                    {tr("Integral"), IdPrim}};
+  const char* const labels[] = {"EtRoots", "EtFctr", "EtDer", "EtPrim"};
+  for (int i = 0; i < 4; ++i) {
+    QLabel* label = Label(results[i].first, PUn, labels[i], Right);
+    label->setBuddy(results[i].second);
+    grid->addWidget(label, 2 + i, 0);
+    grid->addWidget(results[i].second, 2 + i, 1);
+  }
   grid->addWidget(BtGraph, 2, 2);
-  grid->addWidget(Label(QStringLiteral("Factorization:"), PUn, "EtFctr", Right), 3, 0);
-  grid->addWidget(IdFctr, 3, 1);
-  grid->addWidget(Label(QStringLiteral("Derivative"), PUn, "EtDer", Right), 4, 0);
-  grid->addWidget(IdDer, 4, 1);
-  grid->addWidget(Label(QStringLiteral("Integral"), PUn, "EtPrim", Right), 5, 0);
-  grid->addWidget(IdPrim, 5, 1);
   grid->addWidget(Beside(BtWork1, BtPrbl1), 5, 2);
   grid->setRowStretch(6, 1);
   return PUn;
 }
 
 QGroupBox* TFP::BuildBinary() {
-  PBin = Panel("PBin", QStringLiteral("Binary operations"), this);
+  PBin = Panel("PBin", themewords::BinaryOperations(), this);
   PBin->setEnabled(false);
   IdP1 = Edit("IdP1", PBin);
   IdP2 = Edit("IdP2", PBin);
@@ -269,7 +294,14 @@ QGroupBox* TFP::BuildBinary() {
   const int row = IdP1->sizeHint().height();
   L1 = MakeChooser(PBin, "L1", row);
   L2 = MakeChooser(PBin, "L2", row);
-  BtBin = Button("BtBin", QStringLiteral("Go"), {}, PBin);
+  //: A screen reader's names of the fields of the two polynomials of the binary operations,
+  //: and of the one-letter lists beside them that choose them from the list.
+  SpeakAs(IdP1, tr("First polynomial"));
+  SpeakAs(IdP2, tr("Second polynomial"));
+  SpeakAs(L1, tr("Letter of the first polynomial"));
+  SpeakAs(L2, tr("Letter of the second polynomial"));
+  //: The caption of the button that calculates the binary operations.
+  BtBin = Button("BtBin", tr("Go"), {}, PBin);
   BtBin->setFixedWidth(48);
 
   EtS = Label(QStringLiteral("A + B"), PBin, "EtS", Right);
@@ -277,9 +309,9 @@ QGroupBox* TFP::BuildBinary() {
   EtM = Label(QString::fromUtf8("A \xC2\xB7 B"), PBin, "EtM", Right);
   EtQ = Label(QStringLiteral("A / B"), PBin, "EtQ", Right);
   EQ = Label(QStringLiteral("Q"), PBin, "EQ", Right);
-  EQ->setToolTip(QStringLiteral("quotient"));
+  EQ->setToolTip(tr("quotient"));
   ER = Label(QStringLiteral("R"), PBin, "ER", Right);
-  ER->setToolTip(QStringLiteral("remainder"));
+  ER->setToolTip(tr("remainder"));
   IdS = ResultEdit("IdS", PBin);
   IdD = ResultEdit("IdD", PBin);
   IdM = ResultEdit("IdM", PBin);
@@ -287,19 +319,26 @@ QGroupBox* TFP::BuildBinary() {
   IdR = ResultEdit("IdR", PBin);
   IdMCD = ResultEdit("IdMCD", PBin);
   IdMCM = ResultEdit("IdMCM", PBin);
+  // The captions name the results for a screen reader; they follow the operands' letters.
+  for (const auto& [label, field] : {std::pair{EtS, IdS}, std::pair{EtD, IdD}, std::pair{EtM, IdM}})
+    label->setBuddy(field);
+  SpeakAs(IdQ, tr("Quotient"));
+  SpeakAs(IdR, tr("Remainder"));
   BtWork2 = WorkingButton("BtWork2", PBin);
-  BtPrbl2 = IconButton(PBin, "BtPrbl2", "problem", "Problem");
+  BtPrbl2 = IconButton(PBin, "BtPrbl2", "problem", themewords::Problem());
   BtPrbl2->setEnabled(false);
+  for (QWidget* button : {static_cast<QWidget*>(BtWork2), static_cast<QWidget*>(BtPrbl2)})
+    button->setAccessibleDescription(themewords::BinaryOperations());
 
   // "hcd(A,B)" and "LCM(A,B)": the letters sit in their own label between the brackets.
-  auto bracketed = [this](const char* name, QLabel*& letters, const char* labelName,
-                          const char* hint) {
+  auto bracketed = [this](const std::string& name, QLabel*& letters, const char* labelName,
+                          const QString& hint) {
     auto* box = new QHBoxLayout;
     box->setSpacing(0);
     box->addStretch(1);
-    box->addWidget(new QLabel(QString::fromUtf8(name) + QStringLiteral("("), PBin));
+    box->addWidget(new QLabel(FromStd(name) + QStringLiteral("("), PBin));
     letters = Label(QStringLiteral("A,B"), PBin, labelName, Right);
-    letters->setToolTip(QString::fromUtf8(hint));
+    letters->setToolTip(hint);
     box->addWidget(letters);
     box->addWidget(new QLabel(QStringLiteral(")"), PBin));
     return box;
@@ -330,9 +369,9 @@ QGroupBox* TFP::BuildBinary() {
   grid->addWidget(IdQ, 2, 4);
   grid->addWidget(ER, 3, 3, Qt::AlignRight);
   grid->addWidget(IdR, 3, 4);
-  grid->addLayout(bracketed("hcd", EtMCD, "EtMCD", "Highest Common Divisor of..."), 4, 3);
+  grid->addLayout(bracketed(HcdName(), EtMCD, "EtMCD", tr("Highest Common Divisor of...")), 4, 3);
   grid->addWidget(IdMCD, 4, 4);
-  grid->addLayout(bracketed("LCM", EtMCM, "EtMCM", "Lowest Common Multiple of..."), 5, 3);
+  grid->addLayout(bracketed(LcmName(), EtMCM, "EtMCM", tr("Lowest Common Multiple of...")), 5, 3);
   grid->addWidget(IdMCM, 5, 4);
   grid->addWidget(Beside(BtWork2, BtPrbl2), 5, 5);
   grid->setColumnMinimumWidth(2, 12);
@@ -340,7 +379,7 @@ QGroupBox* TFP::BuildBinary() {
 }
 
 QGroupBox* TFP::BuildCombined() {
-  POC = Panel("POC", QStringLiteral("Combined operation"), this);
+  POC = Panel("POC", themewords::CombinedOperation(), this);
   POC->setEnabled(false);
   IdOC = Edit("IdOC", POC);
   LimitEntry(IdOC);
@@ -350,13 +389,22 @@ QGroupBox* TFP::BuildCombined() {
   OkOC->setFixedWidth(36);
   IdROC = ResultEdit("IdROC", POC);
   BtWorkC = WorkingButton("BtWorkC", POC);
-  BtPrblC = IconButton(POC, "BtPrblC", "problem", "Problem");
+  BtPrblC = IconButton(POC, "BtPrblC", "problem", themewords::Problem());
   BtPrblC->setEnabled(false);
+  for (QWidget* button : {static_cast<QWidget*>(BtWorkC), static_cast<QWidget*>(BtPrblC)})
+    button->setAccessibleDescription(themewords::CombinedOperation());
 
+  //: The combined operation uses the letters of the list; %1 is "A,B".
+  auto* items = new QLabel(tr("(with items of the list: %1...)").arg(QStringLiteral("A,B")), POC);
+  //: %1 lists the operators, as they are typed; the blanks between them are the design's.
+  auto* operators = new QLabel(tr("operators: %1").arg(QStringLiteral("+  - * / ^ ( )")), POC);
+  SpeakAs(IdOC, themewords::Expression(), items->text() + QStringLiteral(" ") + operators->text());
+  SpeakAs(OkOC, themewords::Calculate());
+  SpeakAs(IdROC, themewords::Value());
   auto* notes = new QHBoxLayout;
-  notes->addWidget(new QLabel(QStringLiteral("(with items of the list: A,B...)"), POC));
+  notes->addWidget(items);
   notes->addStretch(1);
-  notes->addWidget(new QLabel(QStringLiteral("operators: +  - * / ^ ( )"), POC));
+  notes->addWidget(operators);
   auto* row = new QHBoxLayout;
   row->addWidget(IdOC);
   row->addWidget(OkOC);
@@ -370,11 +418,11 @@ QGroupBox* TFP::BuildCombined() {
 }
 
 void TFP::BuildMenu() {
-  MnuPrbl = Menu(menuBar(), "MnuPrbl", QStringLiteral("Problem"));
-  OpUn = MenuItem("OpUn", QStringLiteral("Unary operations"), MnuPrbl);
-  OpBin = MenuItem("OpBin", QStringLiteral("Binary operations"), MnuPrbl);
-  OpCmb = MenuItem("OpCmb", QStringLiteral("Combined operation"), MnuPrbl);
-  OpAll = MenuItem("OpAll", QStringLiteral("All"), MnuPrbl);
+  MnuPrbl = Menu(menuBar(), "MnuPrbl", themewords::Problem());
+  OpUn = MenuItem("OpUn", UnaryOperations(), MnuPrbl);
+  OpBin = MenuItem("OpBin", themewords::BinaryOperations(), MnuPrbl);
+  OpCmb = MenuItem("OpCmb", themewords::CombinedOperation(), MnuPrbl);
+  OpAll = MenuItem("OpAll", themewords::All(), MnuPrbl);
   Disable({OpUn, OpBin, OpCmb, OpAll});
   MenuKeys(menuBar());
 }
@@ -532,6 +580,9 @@ void TFP::WriteBinary() {
   EtQ->setText(FromStd(c.quotient));
   EtMCD->setText(FromStd(c.letters));
   EtMCM->setText(FromStd(c.letters));
+  // hcd(A,B) and LCM(A,B) as they stand, with the operands' letters.
+  SpeakAs(IdMCD, FromStd(HcdName()) + QStringLiteral("(") + EtMCD->text() + QStringLiteral(")"));
+  SpeakAs(IdMCM, FromStd(LcmName()) + QStringLiteral("(") + EtMCM->text() + QStringLiteral(")"));
   const PolBinaryTexts t = state_.Binary() ? state_.Binary()->texts : PolBinaryTexts{};
   IdS->setText(FromStd(t.sum));
   IdD->setText(FromStd(t.difference));
@@ -582,6 +633,7 @@ void TFP::SetCell(int k, const QString& text) {
     cell->setTextAlignment(Qt::AlignCenter);
     LCoefs->setItem(0, k, cell);
   }
+  ReportCellChange(LCoefs, 0, k);
 }
 
 void TFP::RstEntr() {
@@ -597,7 +649,7 @@ void TFP::BtOkClick() {
     case CellsRead::Empty:
       return;
     case CellsRead::Refused:
-      ShowMessage(QStringLiteral("Not a rational polynomial"));
+      ShowMessage(FromStd(NotARationalPolynomial()));
       return;
     case CellsRead::Read:
       AddPol(entry);
@@ -622,7 +674,7 @@ void TFP::FllDwnClick() {
 void TFP::BtaLClick() {
   Polynomial entry{};
   if (!PolFromText(ToStd(IdPol->text()), entry)) {
-    ShowMessage(QStringLiteral("Not a rational polynomial"));
+    ShowMessage(FromStd(NotARationalPolynomial()));
     return;
   }
   AddPol(entry);
@@ -631,7 +683,7 @@ void TFP::BtaLClick() {
 // The new item is shown in the unary panel.
 void TFP::AddPol(const Polynomial& entry) {
   if (state_.Add(entry) == ListAdd::Full) {
-    ShowMessage(FromStd(state_.List().Rules().fullText), QStringLiteral("Wrong entry"));
+    ShowMessage(FromStd(state_.List().Rules().fullText), FromStd(WrongEntry()));
     return;
   }
   OpsUn(state_.List().Size() - 1);
@@ -671,7 +723,7 @@ void TFP::Restore(const PolynomialSession& session) {
 
 void TFP::IdPolKeyDown() {
   if (!state_.ShowTyped(ToStd(IdPol->text()), ToStd(IdX->text())))
-    ShowMessage(QStringLiteral("Not a rational polynomial"));
+    ShowMessage(FromStd(NotARationalPolynomial()));
 }
 
 void TFP::IdPolChange() { state_.EditPolText(); }
@@ -689,7 +741,7 @@ void TFP::Choose(int operand, int row) {
 
 void TFP::BtBinClick() {
   if (!state_.Go(ToStd(IdP1->text()), ToStd(IdP2->text())))
-    ShowMessage(QStringLiteral("Not a rational polynomial"));
+    ShowMessage(FromStd(NotARationalPolynomial()));
 }
 
 void TFP::OpsCmb() { state_.Evaluate(ToStd(IdOC->text())); }
@@ -740,17 +792,19 @@ std::optional<ShownProblem> Made(const std::vector<ProblemParams>& sections, boo
 }  // namespace
 
 std::pair<QString, Working> TFP::PanelWorkingOf(const QString& panel) const {
-  const std::pair<const char*, std::pair<PolProblemKind, const char*>> panels[] = {
-      {"1", {PolProblemKind::Unary, "Unary operations"}},
-      {"2", {PolProblemKind::Binary, "Binary operations"}},
-      {"C", {PolProblemKind::Combined, "Combined operation"}}};
+  const std::pair<const char*, std::pair<PolProblemKind, QString>> panels[] = {
+      {"1", {PolProblemKind::Unary, UnaryOperations()}},
+      {"2", {PolProblemKind::Binary, themewords::BinaryOperations()}},
+      {"C", {PolProblemKind::Combined, themewords::CombinedOperation()}}};
   for (const auto& [name, what] : panels) {
     if (panel != QLatin1String(name)) continue;
     const std::optional<ProblemParams> section = Section(what.first, true);
-    return {QString::fromUtf8(what.second), section ? WorkingOf(*section) : Working{}};
+    return {what.second, section ? WorkingOf(*section) : Working{}};
   }
   return {};
 }
+
+QString TFP::UnaryOperations() { return tr("Unary operations"); }
 
 // A problem button makes the problem of the results on display, or shows the previous
 // problem again when there are none.

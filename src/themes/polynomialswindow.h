@@ -48,6 +48,7 @@ class TFP : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  static QString UnaryOperations();
   QGroupBox* BuildEntry();
   QGroupBox* BuildList();
   QGroupBox* BuildUnary();

@@ -45,6 +45,11 @@ QString CannotOpenFile(const QString& name) {
   return QCoreApplication::translate("Messages", "Cannot open file %1").arg(name);
 }
 
+QString AnyFileFilter() {
+  //: A filter of a file dialog; keep the pattern in brackets as it is.
+  return QCoreApplication::translate("Files", "Any file (%1)").arg(QStringLiteral("*"));
+}
+
 void RunGuarded(const std::function<void()>& handler) {
   // The message is shown after the handler has unwound, never from inside it.
   QString message;

@@ -25,6 +25,8 @@ bool MayLoseChanges(const QString& question, const std::function<bool()>& save);
 // The messages of a file that cannot be written, or read: "Cannot create file <name>".
 QString CannotCreateFile(const QString& name);
 QString CannotOpenFile(const QString& name);
+// The filter of every file dialog that also offers any file: "Any file (*)".
+QString AnyFileFilter();
 
 // Runs an event handler. An exception that escapes it (the ConversionError of a text that
 // is not an integer, or any other) ends the handler and is shown once, here, as a message

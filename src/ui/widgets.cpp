@@ -2,8 +2,10 @@
 
 #include "ui/ui.h"
 
+#include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QAction>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,6 +60,17 @@ QToolButton* PictureButton(const char* name, const char* icon, const QString& hi
   // A picture has no words of its own: its hint names it.
   button->setAccessibleName(hint.trimmed());
   return button;
+}
+
+void SpeakAs(QWidget* control, const QString& name, const QString& description) {
+  QWidget* line = nullptr;
+  if (auto* combo = qobject_cast<QComboBox*>(control)) line = combo->lineEdit();
+  if (qobject_cast<QAbstractSpinBox*>(control)) line = control->findChild<QLineEdit*>();
+  for (QWidget* w : {control, line}) {
+    if (!w) continue;
+    w->setAccessibleName(name);
+    if (!description.isEmpty()) w->setAccessibleDescription(description);
+  }
 }
 
 void ReportCellChange(QTableWidget* table, int row, int column) {

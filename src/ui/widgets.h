@@ -46,6 +46,11 @@ QToolButton* PictureButton(const char* name, const char* icon, const QString& hi
 // A panel of the design, with its title when it has one.
 QGroupBox* Panel(const char* name, const QString& title = {}, QWidget* parent = nullptr);
 
+// What a screen reader says for `control`: its name, and its description when one is given.
+// The edit line of an editable drop-down list or of a spin box takes the focus itself and is
+// named the same.
+void SpeakAs(QWidget* control, const QString& name, const QString& description = {});
+
 // Tells a screen reader that a cell of `table` shows a new text, as Qt does by itself for an
 // edit, a label or a text area: for a table it says only that something in it changed.
 void ReportCellChange(QTableWidget* table, int row, int column);

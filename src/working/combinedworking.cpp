@@ -6,6 +6,7 @@
 
 #include "numbers/numbers.h"
 #include "numbers/words.h"
+#include "panels/failuretexts.h"
 #include "panels/polynomialpanel.h"
 #include "polynomials/poleval.h"
 #include "working/rewrite.h"
@@ -16,13 +17,6 @@ namespace tessaro {
 namespace {
 
 constexpr std::string_view Dot = "\xC2\xB7";
-
-// What the Integers and the Fractions windows say when a combined operation fails.
-std::string IntegerFailure() {
-  //: %1 is 0, %2 is ">Long_Max".
-  return Fill(translate("Working", "Division by %1 or %2 in any step"), {"0", ">Long_Max"});
-}
-std::string FractionFailure() { return translate("Working", "Wrong entry"); }
 
 // Copies text[from, to) with the middle dot for "*".
 void Plain(std::string_view text, std::string& out, std::size_t from, std::size_t to) {
@@ -260,11 +254,11 @@ class PolSteps : public PolEvalObserver {
 }  // namespace
 
 Working IntegerCombinedWorking(std::string_view replaced) {
-  return RationalCombinedWorking(replaced, IntegerFailure());
+  return RationalCombinedWorking(replaced, StepFailure());
 }
 
 Working FractionCombinedWorking(std::string_view replaced) {
-  return RationalCombinedWorking(replaced, FractionFailure());
+  return RationalCombinedWorking(replaced, WrongEntry());
 }
 
 Working PolynomialCombinedWorking(std::string_view expression, std::span<const Polynomial> items) {

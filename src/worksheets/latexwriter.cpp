@@ -246,14 +246,14 @@ class Latex {
     Heading(copy.heading);
     for (const std::string& line : copy.instructions) Par(line);
     Raw("\\medskip");
-    Par(std::string(NameDateLine));
+    Par(NameDateLine());
     Raw("\\bigskip");
     if (copy.problems.empty()) return;  // a list without items does not compile
     BeginColumns();
     for (const PrintedProblem& p : copy.problems) {
       Item(p.number, p.question);
       if (p_.key == KeyPlacement::Embedded) {
-        Par(std::string(EmbeddedAnswerLine));
+        Par(EmbeddedAnswerLine());
         for (const std::string& line : p.answer) Par(line);
         Raw("\\medskip");
       } else {

@@ -1,5 +1,6 @@
 #include "worksheets/printout.h"
 
+#include "numbers/words.h"
 #include "problems/problemfile.h"
 #include "problems/workingtext.h"
 
@@ -11,7 +12,8 @@ namespace {
 
 PrintedCopy CopyOf(const Worksheet& sheet, const std::vector<SheetProblem>& problems,
                    const std::string& code) {
-  const std::string version = code.empty() ? "" : "Version " + code;
+  //: The heading of one version of a sheet: %1 is its code, a capital letter.
+  const std::string version = code.empty() ? "" : Fill(translate("Worksheets", "Version %1"), {code});
   // "Week 3 - Version B"; an untitled sheet's heading is the version alone.
   const auto headed = [&version](const std::string& heading) {
     return version.empty() ? heading : heading.empty() ? version : heading + " - " + version;
@@ -19,7 +21,7 @@ PrintedCopy CopyOf(const Worksheet& sheet, const std::vector<SheetProblem>& prob
   PrintedCopy copy;
   copy.heading = headed(sheet.title);
   copy.instructions = TextLines(sheet.instructions);
-  copy.keyHeading = headed(std::string(AnswerKeyTitle));
+  copy.keyHeading = headed(AnswerKeyTitle());
   int number = 0;
   for (const SheetProblem& p : problems)
     copy.problems.push_back({++number, KindName(p.params), TextLines(p.texts.Enun), KeyLines(p),
@@ -28,6 +30,17 @@ PrintedCopy CopyOf(const Worksheet& sheet, const std::vector<SheetProblem>& prob
 }
 
 }  // namespace
+
+std::string NameDateLine() {
+  //: The line where a student writes a name and the date; the underscores are the room to
+  //: write in.
+  return translate("Worksheets", "Name: ____  Date: ____");
+}
+
+std::string AnswerKeyTitle() { return translate("Worksheets", "Answer key"); }
+
+// The word a problem file puts over its answer.
+std::string EmbeddedAnswerLine() { return translate("Problems", "Answer:"); }
 
 std::vector<std::string> KeyLines(const SheetProblem& problem) {
   if (!problem.working) return TextLines(problem.texts.Resp);

@@ -12,9 +12,11 @@
 
 namespace tessaro {
 
-inline constexpr std::string_view NameDateLine = "Name: ____  Date: ____";
-inline constexpr std::string_view AnswerKeyTitle = "Answer key";
-inline constexpr std::string_view EmbeddedAnswerLine = "Answer:";
+// The words a printed sheet adds, in the program's language: "Name: ____  Date: ____" under
+// the instructions, "Answer key" over the key, "Answer:" over an answer under its question.
+std::string NameDateLine();
+std::string AnswerKeyTitle();
+std::string EmbeddedAnswerLine();
 
 struct ExportOptions {
   std::optional<KeyPlacement> key;  // none: the sheet's own

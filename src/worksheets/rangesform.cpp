@@ -1,36 +1,33 @@
 #include "worksheets/rangesform.h"
 
+#include "numbers/words.h"
+
 #include <type_traits>
 
 namespace tessaro {
 
 namespace {
 
-struct Label {
-  std::string_view key;
-  std::string_view text;
-};
-
-// In the order of ForEachRangeField.
-constexpr Label Labels[] = {
-    {"min", "Smallest number"},
-    {"max", "Largest number"},
-    {"euclid_steps", "Divisions of Euclid's algorithm (empty: any)"},
-    {"max_num", "Largest numerator"},
-    {"max_den", "Largest denominator"},
-    {"proper", "Proper fractions only"},
-    {"degree", "Degree"},
-    {"coef", "Coefficients"},
-    {"lead", "Leading coefficient"},
-    {"int_roots", "Built from integer roots"},
-    {"roots", "Integer roots"},
-    {"point", "Point of the value"},
-    {"common_factor", "A and B share a factor"},
-};
-
+// What each range is, in words; the key itself for one without words.
 std::string LabelOf(std::string_view key) {
-  for (const Label& l : Labels)
-    if (l.key == key) return std::string(l.text);
+  if (key == "min") return translate("Ranges", "Smallest number");
+  if (key == "max") return translate("Ranges", "Largest number");
+  //: Empty: the field may be left empty, for any number of divisions.
+  if (key == "euclid_steps") return translate("Ranges", "Divisions of Euclid's algorithm (empty: any)");
+  if (key == "max_num") return translate("Ranges", "Largest numerator");
+  if (key == "max_den") return translate("Ranges", "Largest denominator");
+  if (key == "proper") return translate("Ranges", "Proper fractions only");
+  //: The degree of the polynomials drawn.
+  if (key == "degree") return translate("Ranges", "Degree");
+  //: The coefficients of the polynomials drawn, but the leading one.
+  if (key == "coef") return translate("Ranges", "Coefficients");
+  if (key == "lead") return translate("Ranges", "Leading coefficient");
+  if (key == "int_roots") return translate("Ranges", "Built from integer roots");
+  if (key == "roots") return translate("Ranges", "Integer roots");
+  //: The number x at which a polynomial's value is asked for.
+  if (key == "point") return translate("Ranges", "Point of the value");
+  //: A and B are the names of the two polynomials of the problem.
+  if (key == "common_factor") return Fill(translate("Ranges", "%1 and %2 share a factor"), {"A", "B"});
   return std::string(key);
 }
 
@@ -57,6 +54,12 @@ bool Take(const RangeEntry& e, std::optional<IntRange>& out) {
 }
 
 }  // namespace
+
+std::string NotARangeNumber() {
+  //: After the key of a range: "min must be a whole number from -2147483646 to 2147483646".
+  return Fill(translate("Ranges", "must be a whole number from %1 to %2"),
+              {std::to_string(-RangeBound), std::to_string(RangeBound)});
+}
 
 std::optional<std::int32_t> RangeNumber(std::string_view text) {
   const std::size_t first = text.find_first_not_of(' ');
@@ -110,7 +113,7 @@ RangesEntered RangesOfEntries(const ProblemParams& params,
   for (const RangeEntry& e : entries) {
     ForEachRangeField([&](std::string_view key, auto field) {
       if (fault || key != e.key) return;
-      if (!Take(e, r.*field)) fault = RangeRefusal{e.key, std::string(NotARangeNumber)};
+      if (!Take(e, r.*field)) fault = RangeRefusal{e.key, NotARangeNumber()};
     });
     if (fault) return {std::nullopt, *fault};
   }

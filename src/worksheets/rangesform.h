@@ -31,9 +31,9 @@ struct RangeEntry {
   bool flag = false;  // Flag
 };
 
-// Why a number of a range is not read.
-inline constexpr std::string_view NotARangeNumber =
-    "must be a whole number from -2147483646 to 2147483646";
+// Why a number of a range is not read, after its key: "must be a whole number from
+// -2147483646 to 2147483646".
+std::string NotARangeNumber();
 
 // A whole number of a range, blanks around it allowed; none beyond ±2147483646.
 std::optional<std::int32_t> RangeNumber(std::string_view text);

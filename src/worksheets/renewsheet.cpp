@@ -45,7 +45,7 @@ SheetDraw WithNewNumbers(const Worksheet& sheet, std::uint64_t seed) {
   renewed.seed = seed;
   for (std::size_t i = 0; i < renewals.size(); ++i) {
     if (renewals[i].outcome == RenewOutcome::Refused) {
-      out.refusal = "Problem " + std::to_string(i + 1) + ": " + renewals[i].message;
+      out.refusal = ProblemRefusal(static_cast<int>(i) + 1, renewals[i].message);
       out.refusedProblem = static_cast<int>(i);
       return out;
     }
@@ -84,7 +84,7 @@ SheetDraw WithVersions(const Worksheet& sheet, int count, std::uint64_t seed) {
 std::string VersionSpan(const std::vector<SheetVersion>& versions) {
   if (versions.empty()) return {};
   if (versions.size() == 1) return versions.front().code;
-  return versions.front().code + " to " + versions.back().code;
+  return SpanText(versions.front().code, versions.back().code);
 }
 
 }  // namespace tessaro

@@ -1,5 +1,6 @@
 #include "worksheets/sheetfile.h"
 
+#include "numbers/words.h"
 #include "textfile/textfile.h"
 #include "worksheets/rangesform.h"
 
@@ -35,9 +36,13 @@ class Refuser {
     const auto add = [&where](const std::string& part) {
       where += (where.empty() ? "" : ", ") + part;
     };
-    if (!at.version.empty()) add("version " + at.version);
-    if (at.problem > 0) add("problem " + std::to_string(at.problem));
-    if (!field.empty()) add("field \"" + std::string(field) + "\"");
+    //: Where a worksheet file is at fault: "version B, problem 2, field "f1"". %1 is a
+    //: version's code.
+    if (!at.version.empty()) add(Fill(translate("Worksheets", "version %1"), {at.version}));
+    //: %1 is the problem's number, from 1.
+    if (at.problem > 0) add(Fill(translate("Worksheets", "problem %1"), {std::to_string(at.problem)}));
+    //: %1 is the field's name as the file writes it.
+    if (!field.empty()) add(Fill(translate("Worksheets", "field \"%1\""), {field}));
     throw Refused{file_ + ": " + (where.empty() ? "" : where + ": ") + std::string(reason)};
   }
   [[noreturn]] void Whole(std::string_view reason) const {
@@ -47,6 +52,11 @@ class Refuser {
  private:
   const std::string& file_;
 };
+
+// The reasons given in more than one place.
+std::string MustBeObject() { return translate("Worksheets", "must be an object { ... }"); }
+std::string MustBeList() { return translate("Worksheets", "must be a list [ ... ]"); }
+std::string MustBeTrueOrFalse() { return translate("Worksheets", "must be true or false"); }
 
 std::size_t Characters(const std::string& utf8) {
   std::size_t n = 0;
@@ -62,7 +72,7 @@ class Fields {
   // place names.
   Fields(const Json& object, const Refuser& refuse, Place at, std::string_view field)
       : object_(object), refuse_(refuse), at_(at) {
-    if (!object.is_object()) refuse_.Field(at_, field, "must be an object { ... }");
+    if (!object.is_object()) refuse_.Field(at_, field, MustBeObject());
   }
 
   const Json* Find(const char* name) {
@@ -72,30 +82,34 @@ class Fields {
   }
   const Json& Need(const char* name) {
     const Json* found = Find(name);
-    if (!found) refuse_.Field(at_, name, "is missing");
+    if (!found) refuse_.Field(at_, name, translate("Worksheets", "is missing"));
     return *found;
   }
 
   std::string Text(const char* name, const Json& value) const {
-    if (!value.is_string()) refuse_.Field(at_, name, "must be a text in double quotes");
+    if (!value.is_string())
+      refuse_.Field(at_, name, translate("Worksheets", "must be a text in double quotes"));
     return value.get<std::string>();
   }
   std::int64_t Integer(const char* name, const Json& value, std::int64_t lo, std::int64_t hi) const {
-    const std::string range = " from " + std::to_string(lo) + " to " + std::to_string(hi);
-    if (!value.is_number_integer()) refuse_.Field(at_, name, "must be an integer" + range);
+    const auto refuse = [&] {
+      refuse_.Field(at_, name, Fill(translate("Worksheets", "must be an integer from %1 to %2"),
+                                    {std::to_string(lo), std::to_string(hi)}));
+    };
+    if (!value.is_number_integer()) refuse();
     if (value.is_number_unsigned() &&
         value.get<std::uint64_t>() > static_cast<std::uint64_t>(hi))
-      refuse_.Field(at_, name, "must be an integer" + range);
+      refuse();
     const std::int64_t v = value.get<std::int64_t>();
-    if (v < lo || v > hi) refuse_.Field(at_, name, "must be an integer" + range);
+    if (v < lo || v > hi) refuse();
     return v;
   }
 
-  // Refuses the first field no reader asked for.
-  void NoOthers(std::string_view of) const {
+  // Refuses the first field no reader asked for, with `reason` ("is not a field of a
+  // problem").
+  void NoOthers(const std::string& reason) const {
     for (auto it = object_.begin(); it != object_.end(); ++it)
-      if (!seen_.count(it.key()))
-        refuse_.Field(at_, it.key(), "is not a field of " + std::string(of));
+      if (!seen_.count(it.key())) refuse_.Field(at_, it.key(), reason);
   }
 
   const Refuser& Refuse() const { return refuse_; }
@@ -124,7 +138,8 @@ class ParamsIn {
     const Json& list = List(name);
     out.clear();
     for (std::size_t i = 0; i < list.size(); ++i) {
-      if (!list[i].is_number_integer()) Item(name, i, "must be an integer");
+      //: %1 is the number of an item of a list, from 1.
+      if (!list[i].is_number_integer()) Item(name, i, translate("Worksheets", "item %1 must be an integer"));
       out.push_back(static_cast<std::int32_t>(f_.Integer(name, list[i], Int32Min, Int32Max)));
     }
   }
@@ -132,7 +147,9 @@ class ParamsIn {
     const Json& list = List(name);
     out.clear();
     for (std::size_t i = 0; i < list.size(); ++i) {
-      if (!list[i].is_string()) Item(name, i, "must be a text in double quotes");
+      //: %1 is the number of an item of a list, from 1.
+      if (!list[i].is_string())
+        Item(name, i, translate("Worksheets", "item %1 must be a text in double quotes"));
       out.push_back(Checked(name, list[i]));
     }
   }
@@ -140,17 +157,19 @@ class ParamsIn {
  private:
   const Json& List(const char* name) {
     const Json& list = f_.Need(name);
-    if (!list.is_array()) f_.Refuse().Field(f_.At(), name, "must be a list [ ... ]");
+    if (!list.is_array()) f_.Refuse().Field(f_.At(), name, MustBeList());
     return list;
   }
-  [[noreturn]] void Item(const char* name, std::size_t i, const std::string& reason) {
-    f_.Refuse().Field(f_.At(), name, "item " + std::to_string(i + 1) + " " + reason);
+  // `pattern` has the item's number as %1.
+  [[noreturn]] void Item(const char* name, std::size_t i, const std::string& pattern) {
+    f_.Refuse().Field(f_.At(), name, Fill(pattern, {std::to_string(i + 1)}));
   }
   std::string Checked(const char* name, const Json& value) {
     std::string text = f_.Text(name, value);
     if (Characters(text) > MaxParamText)
       f_.Refuse().Field(f_.At(), name,
-                        "is longer than " + std::to_string(MaxParamText) + " characters");
+                        Fill(translate("Worksheets", "is longer than %1 characters"),
+                             {std::to_string(MaxParamText)}));
     return text;
   }
 
@@ -214,18 +233,21 @@ void ReadRange(const Json& v, std::optional<std::int32_t>& out, const std::strin
                         ? v.get<std::uint64_t>() <= std::uint64_t{RangeBound}
                         : v.is_number_integer() && v.get<std::int64_t>() >= -RangeBound &&
                               v.get<std::int64_t>() <= RangeBound;
-  if (!fits) fault(key + " " + std::string(NotARangeNumber));
+  if (!fits) fault(FieldRefusal(key, NotARangeNumber()));
   out = static_cast<std::int32_t>(v.get<std::int64_t>());
 }
 template <class Fault>
 void ReadRange(const Json& v, std::optional<bool>& out, const std::string& key, Fault fault) {
-  if (!v.is_boolean()) fault(key + " must be true or false");
+  if (!v.is_boolean()) fault(FieldRefusal(key, MustBeTrueOrFalse()));
   out = v.get<bool>();
 }
 template <class Fault>
 void ReadRange(const Json& v, std::optional<IntRange>& out, const std::string& key, Fault fault) {
   const auto pairFault = [&](const std::string&) {
-    fault(key + " must be a pair [lo, hi] of whole numbers from -2147483646 to 2147483646");
+    //: After the key of a range; lo and hi stand for its start and end.
+    fault(FieldRefusal(key, Fill(translate("Worksheets", "must be a pair [lo, hi] of whole numbers "
+                                                         "from %1 to %2"),
+                                 {std::to_string(-RangeBound), std::to_string(RangeBound)})));
   };
   if (!v.is_array() || v.size() != 2) pairFault({});
   std::optional<std::int32_t> lo, hi;
@@ -240,7 +262,7 @@ void ReadRange(const Json& v, std::optional<IntRange>& out, const std::string& k
 Ranges ReadRanges(const Json& value, const ProblemParams& params, const Refuser& refuse,
                   const Place& at) {
   const auto fault = [&](const std::string& reason) { refuse.Field(at, "ranges", reason); };
-  if (!value.is_object()) fault("must be an object { ... }");
+  if (!value.is_object()) fault(MustBeObject());
   Ranges ranges;
   std::set<std::string, std::less<>> known;
   ForEachRangeField([&](std::string_view key, auto field) {
@@ -249,7 +271,8 @@ Ranges ReadRanges(const Json& value, const ProblemParams& params, const Refuser&
     if (it != value.end()) ReadRange(*it, ranges.*field, std::string(key), fault);
   });
   for (auto it = value.begin(); it != value.end(); ++it)
-    if (!known.count(it.key())) fault(it.key() + " is not a field of ranges");
+    if (!known.count(it.key()))
+      fault(FieldRefusal(it.key(), translate("Worksheets", "is not a field of ranges")));
   if (const std::optional<RangeRefusal> refusal = CheckRanges(params, ranges))
     fault(RefusalText(*refusal));
   return ranges;
@@ -260,7 +283,9 @@ SheetProblem ReadProblem(const Json& value, const Refuser& refuse, const Place& 
   const Json& kindValue = fields.Need("kind");
   const std::string kind = fields.Text("kind", kindValue);
   std::optional<ProblemParams> params = ParamsOfKind(kind);
-  if (!params) refuse.Field(at, "kind", "\"" + kind + "\" is not a kind of problem");
+  //: %1 is the kind the file names.
+  if (!params)
+    refuse.Field(at, "kind", Fill(translate("Worksheets", "\"%1\" is not a kind of problem"), {kind}));
   const bool isText = std::holds_alternative<TextParams>(*params);
 
   const Json* paramsValue = fields.Find("params");
@@ -268,7 +293,8 @@ SheetProblem ReadProblem(const Json& value, const Refuser& refuse, const Place& 
     Fields paramFields(paramsValue ? *paramsValue : fields.Need("params"), refuse, at, "params");
     ParamsIn in(paramFields);
     std::visit([&](auto& p) { ParamFields(in, p); }, *params);
-    paramFields.NoOthers("the params of " + kind);
+    //: %1 is the kind of the problem, as the file names it.
+    paramFields.NoOthers(Fill(translate("Worksheets", "is not a field of the params of %1"), {kind}));
   }
 
   SheetProblem problem{*params, {}, false, {}};
@@ -279,14 +305,15 @@ SheetProblem ReadProblem(const Json& value, const Refuser& refuse, const Place& 
   if (question) problem.texts.Enun = fields.Text("question", *question);
   if (answer) problem.texts.Resp = fields.Text("answer", *answer);
   if (const Json* working = fields.Find("working")) {
-    if (!working->is_boolean()) refuse.Field(at, "working", "must be true or false");
+    if (!working->is_boolean()) refuse.Field(at, "working", MustBeTrueOrFalse());
     problem.working = working->get<bool>();
   }
-  fields.NoOthers("a problem");
+  fields.NoOthers(translate("Worksheets", "is not a field of a problem"));
 
   if (isText) {
-    if (!question) refuse.Field(at, "question", "is missing (a text problem has only its texts)");
-    if (!answer) refuse.Field(at, "answer", "is missing (a text problem has only its texts)");
+    const std::string missing = translate("Worksheets", "is missing (a text problem has only its texts)");
+    if (!question) refuse.Field(at, "question", missing);
+    if (!answer) refuse.Field(at, "answer", missing);
     return problem;
   }
   // The params are checked even when both texts are there: a sheet holds no problem its
@@ -300,7 +327,7 @@ SheetProblem ReadProblem(const Json& value, const Refuser& refuse, const Place& 
 
 std::vector<SheetProblem> ReadProblems(const Json& value, const Refuser& refuse,
                                        const std::string& version) {
-  if (!value.is_array()) refuse.Field({version, 0}, "problems", "must be a list [ ... ]");
+  if (!value.is_array()) refuse.Field({version, 0}, "problems", MustBeList());
   std::vector<SheetProblem> problems;
   problems.reserve(value.size());
   for (std::size_t i = 0; i < value.size(); ++i)
@@ -309,37 +336,45 @@ std::vector<SheetProblem> ReadProblems(const Json& value, const Refuser& refuse,
 }
 
 std::vector<SheetVersion> ReadVersions(const Json& value, const Refuser& refuse) {
-  if (!value.is_array()) refuse.Field({}, "versions", "must be a list [ ... ]");
+  if (!value.is_array()) refuse.Field({}, "versions", MustBeList());
   std::vector<SheetVersion> versions;
   std::set<std::string> codes;
   for (const Json& item : value) {
     Fields fields(item, refuse, {}, "versions");
     std::string code = fields.Text("code", fields.Need("code"));
     if (code.size() != 1 || code[0] < 'A' || code[0] > 'Z')
-      refuse.Field({}, "code", "\"" + code + "\" must be one capital letter A to Z");
+      //: %1 is the code the file gives; %2 and %3 are A and Z.
+      refuse.Field({}, "code", Fill(translate("Worksheets", "\"%1\" must be one capital letter %2 to %3"),
+                                    {code, "A", "Z"}));
+    //: %1 is a version's code.
     if (!codes.insert(code).second)
-      refuse.Field({}, "code", "version " + code + " is there twice");
+      refuse.Field({}, "code", Fill(translate("Worksheets", "version %1 is there twice"), {code}));
     versions.push_back({code, ReadProblems(fields.Need("problems"), refuse, code)});
-    fields.NoOthers("a version");
+    fields.NoOthers(translate("Worksheets", "is not a field of a version"));
   }
   return versions;
 }
 
 Worksheet ReadWorksheet(const Json& root, const Refuser& refuse) {
-  if (!root.is_object()) refuse.Whole("not a Tessaro worksheet (no { ... } around it)");
+  if (!root.is_object())
+    refuse.Whole(translate("Worksheets", "not a Tessaro worksheet (no { ... } around it)"));
   Fields fields(root, refuse, {}, "sheet");
   const Json* format = fields.Find("format");
   if (!format || !format->is_string() || format->get<std::string>() != SheetFormat)
-    refuse.Whole("not a Tessaro worksheet (field \"format\" must be \"" +
-                 std::string(SheetFormat) + "\")");
+    //: %1 is the key format, %2 the value it must have; both as the file writes them.
+    refuse.Whole(Fill(translate("Worksheets", "not a Tessaro worksheet (field \"%1\" must be \"%2\")"),
+                      {"format", SheetFormat}));
   // The parser keeps every number without a sign as unsigned.
   const Json& version = fields.Need("version");
   if (!version.is_number_unsigned() || version.get<std::uint64_t>() < 1)
-    refuse.Field({}, "version", "must be a whole number from 1");
+    //: %1 is 1, the first version of the file's form.
+    refuse.Field({}, "version", Fill(translate("Worksheets", "must be a whole number from %1"), {"1"}));
   if (version.get<std::uint64_t>() > static_cast<std::uint64_t>(SheetFileVersion))
+    //: %1 is the newest version of the file's form the program reads.
     refuse.Field({}, "version",
-                 "the file is of a newer version than this program reads (" +
-                     std::to_string(SheetFileVersion) + "); a newer Tessaro opens it");
+                 Fill(translate("Worksheets", "the file is of a newer version than this program "
+                                              "reads (%1); a newer Tessaro opens it"),
+                      {std::to_string(SheetFileVersion)}));
 
   Worksheet sheet;
   if (const Json* v = fields.Find("title")) sheet.title = fields.Text("title", *v);
@@ -347,29 +382,37 @@ Worksheet ReadWorksheet(const Json& root, const Refuser& refuse) {
     sheet.instructions = fields.Text("instructions", *v);
   if (const Json* v = fields.Find("columns")) {
     if (!v->is_number_integer() || (*v != 1 && *v != 2))
-      refuse.Field({}, "columns", "must be 1 or 2");
+      refuse.Field({}, "columns", Fill(translate("Worksheets", "must be %1 or %2"), {"1", "2"}));
     sheet.columns = v->get<int>();
   }
   if (const Json* v = fields.Find("key")) {
     const std::optional<KeyPlacement> key =
         v->is_string() ? KeyOfName(v->get<std::string>()) : std::nullopt;
-    if (!key) refuse.Field({}, "key", "must be \"separate\", \"embedded\" or \"none\"");
+    //: %1, %2 and %3 are the values the file may give, as it writes them.
+    if (!key)
+      refuse.Field({}, "key", Fill(translate("Worksheets", "must be \"%1\", \"%2\" or \"%3\""),
+                                   {KeyName(KeyPlacement::Separate), KeyName(KeyPlacement::Embedded),
+                                    KeyName(KeyPlacement::None)}));
     sheet.key = *key;
   }
   if (const Json* v = fields.Find("seed")) {
     if (!v->is_number_unsigned())
-      refuse.Field({}, "seed", "must be a whole number from 0 to 18446744073709551615");
+      refuse.Field({}, "seed", Fill(translate("Ranges", "must be a whole number from %1 to %2"),
+                                    {"0", "18446744073709551615"}));
     sheet.seed = v->get<std::uint64_t>();
   }
   if (const Json* v = fields.Find("page")) {
     const std::optional<PageSize> page =
         v->is_string() ? PageOfName(v->get<std::string>()) : std::nullopt;
-    if (!page) refuse.Field({}, "page", "must be \"a4\" or \"letter\"");
+    //: %1 and %2 are the values the file may give, as it writes them.
+    if (!page)
+      refuse.Field({}, "page", Fill(translate("Worksheets", "must be \"%1\" or \"%2\""),
+                                    {PageName(PageSize::A4), PageName(PageSize::Letter)}));
     sheet.page = *page;
   }
   sheet.problems = ReadProblems(fields.Need("problems"), refuse, {});
   if (const Json* v = fields.Find("versions")) sheet.versions = ReadVersions(*v, refuse);
-  fields.NoOthers("a worksheet");
+  fields.NoOthers(translate("Worksheets", "is not a field of a worksheet"));
   return sheet;
 }
 
@@ -412,17 +455,19 @@ SheetRead ParseSheet(std::string_view bytes, const std::string& fileName) {
   SheetRead read;
   try {
     if (bytes.size() > MaxSheetBytes)
-      refuse.Whole("larger than " + std::to_string(MaxSheetBytes / (1024 * 1024)) +
-                   " MB: not a worksheet");
+      //: %1 is the largest size read, in megabytes.
+      refuse.Whole(Fill(translate("Worksheets", "larger than %1 MB: not a worksheet"),
+                        {std::to_string(MaxSheetBytes / (1024 * 1024))}));
     Json root;
     try {
       root = Json::parse(bytes);
     } catch (const Json::parse_error& e) {
-      refuse.Whole("not a worksheet: not JSON text in UTF-8 (at byte " + std::to_string(e.byte) +
-                   ")");
+      //: %1 is UTF-8, %2 the place of the fault, counted in bytes.
+      refuse.Whole(Fill(translate("Worksheets", "not a worksheet: not JSON text in %1 (at byte %2)"),
+                        {"UTF-8", std::to_string(e.byte)}));
     } catch (const Json::exception&) {
       // A number beyond what a double holds, 1e400: JSON, but no sheet has one.
-      refuse.Whole("not a worksheet: it holds a number too large to read");
+      refuse.Whole(translate("Worksheets", "not a worksheet: it holds a number too large to read"));
     }
     read.sheet = ReadWorksheet(root, refuse);
   } catch (const Refused& r) {
@@ -434,7 +479,8 @@ SheetRead ParseSheet(std::string_view bytes, const std::string& fileName) {
 
 SheetRead ReadSheet(const std::string& path) {
   const std::optional<std::string> bytes = ReadWholeFile(path);
-  if (!bytes) return {std::nullopt, "Cannot open file " + path};
+  //: %1 is the name of the file.
+  if (!bytes) return {std::nullopt, Fill(translate("Messages", "Cannot open file %1"), {path})};
   return ParseSheet(*bytes, path);
 }
 

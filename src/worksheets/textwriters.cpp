@@ -44,7 +44,7 @@ std::string PlainText(const Printout& printout) {
       w.Numbered(number, p.question);
       if (printout.key == KeyPlacement::Embedded) {
         const std::string indent(number.size() + 2, ' ');
-        w.Indented(indent, std::string(EmbeddedAnswerLine));
+        w.Indented(indent, EmbeddedAnswerLine());
         for (const std::string& line : p.answer) w.Indented(indent, line);
       }
       w.Line();

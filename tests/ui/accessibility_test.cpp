@@ -5,6 +5,7 @@
 #include "harness/windows.h"
 
 #include "graphwindow/graphwindow.h"
+#include "problems/kinds.h"
 #include "toolswindow/toolseditor.h"
 #include "ui/widgets.h"
 #include "working/integerworking.h"
@@ -80,6 +81,48 @@ TEST_F(AccessibilityTest, TheProblemToolsHelpGraphAndWorkingWindowsNameEveryCont
     d->reject();
   });
   FileExistsWin()->OpsGrd(QStringLiteral("p1.txt"));
+}
+
+// Every window of the program, each dialog of the Worksheet window in its turn: a screen
+// reader names every control that takes the focus, whether it is shown, enabled or not yet.
+TEST_F(AccessibilityTest, EveryWindowOfTheProgramNamesEveryControl) {
+  QStringList nameless;
+  const auto walk = [&nameless](QWidget* window) {
+    ASSERT_NE(window, nullptr);
+    for (const QString& control : FocusableWithoutName(window))
+      nameless << window->objectName() + QStringLiteral(": ") + control;
+  };
+  MainWin()->BtIntClick();
+  // The windows with their results shown, whose names may change with them.
+  ProblemWin()->MostraPrbl("1+1", "2");
+  Polynomial p{};
+  PolFromText("x^2-1", p);
+  qobject_cast<TFGraph*>(FindWindow("FGraph"))->ShowPolynomial(p, QStringLiteral("A"));
+  qobject_cast<TFWork*>(FindWindow("FWork"))->ShowWorking(QStringLiteral("hcd and LCM"),
+                                                          HcdLcmWorking(12, 18));
+  MainWin()->About1Click();
+  for (const char* name : {"FMI", "FAritm", "FFracc", "FP", "FPrbl", "FOps", "FAbout", "FSheet",
+                           "FHelp", "FGraph", "FWork", "FPrefs"})
+    walk(FindWindow(QString::fromLatin1(name)));
+
+  ExpectDialog("FTools", [&walk](QDialog* d) {
+    walk(d);
+    d->reject();
+  });
+  MainWin()->OpEdToolsClick();
+
+  const ProblemParams pair = IntegerPairParams{84, 36, 2};
+  SheetWin()->AddProblems({{pair, *MakeProblem(pair).texts, false, {}}});
+  walk(SheetWin());
+  for (const char* dialog : {"DlgRanges", "DlgVersions"}) {
+    ExpectDialog(QString::fromLatin1(dialog), [&walk](QDialog* d) {
+      walk(d);
+      d->reject();
+    });
+  }
+  Click(Find(SheetWin(), "BtRanges"));
+  Click(Find(SheetWin(), "BtVersions"));
+  EXPECT_TRUE(nameless.isEmpty()) << nameless.join(QStringLiteral("\n")).toStdString();
 }
 
 struct QtSendsRow {
