@@ -77,6 +77,7 @@ TDlgRanges::TDlgRanges(const ProblemParams& params, const Ranges& ranges, int nu
         form->addWidget(row.hi, line, 3);
         //: A screen reader's names of the fields of a range: %1 is the range in words.
         SpeakAs(row.lo, tr("%1, from").arg(words));
+        //: A screen reader's name of the field of a range's end: %1 is the range in words.
         SpeakAs(row.hi, tr("%1, to").arg(words));
       }
     }

@@ -465,10 +465,11 @@ void TFSheet::EditRanges() {
 
 void TFSheet::AskVersions() {
   if (!open_ || sheet_.problems.empty()) return;
+  //: %1 names the versions: "A to C".
+  const QString replace = tr("Replace versions %1 with new ones?");
   if (!sheet_.versions.empty() &&
-      //: %1 names the versions: "A to C".
-      Ask(tr("Replace versions %1 with new ones?").arg(FromStd(VersionSpan(sheet_.versions))),
-          QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+      Ask(replace.arg(FromStd(VersionSpan(sheet_.versions))), QMessageBox::Yes | QMessageBox::No,
+          QMessageBox::No) != QMessageBox::Yes)
     return;
   std::vector<int> edited;
   for (std::size_t i = 0; i < sheet_.problems.size(); ++i)
@@ -508,11 +509,11 @@ void TFSheet::AskVersions() {
 }
 
 void TFSheet::RemoveVersions() {
+  //: %1 names the versions: "A to C".
+  const QString remove = tr("Remove versions %1? The sheet then prints its problems as they are.");
   if (sheet_.versions.empty() ||
-      //: %1 names the versions: "A to C".
-      Ask(tr("Remove versions %1? The sheet then prints its problems as they are.")
-              .arg(FromStd(VersionSpan(sheet_.versions))),
-          QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+      Ask(remove.arg(FromStd(VersionSpan(sheet_.versions))), QMessageBox::Yes | QMessageBox::No,
+          QMessageBox::No) != QMessageBox::Yes)
     return;
   sheet_.versions.clear();
   WriteCommands();

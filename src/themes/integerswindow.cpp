@@ -116,6 +116,8 @@ class DecimalsBox : public QWidget {
  public:
   DecimalsBox(QComboBox* combo, const QString& caption) {
     auto* label = new QLabel(caption, this);
+    // A screen reader on Linux takes a drop-down list's label from its buddy.
+    label->setBuddy(combo);
     combo->setParent(this);
     // The text before the run of blanks, and the text up to its end.
     qsizetype start = caption.indexOf(QStringLiteral("  "));
@@ -400,8 +402,9 @@ QGroupBox* TFAritm::BuildPN() {
   IdPot = Result("IdPot", 110);
   IdDF = Result("IdDF", 200);
   IdFctr = Result("IdFctr", 150);
-  //: A screen reader's names: %1 is the exponent's name k, and N and k in the next.
+  //: A screen reader's name of the drop-down list of the exponent: %1 is its name, k.
   SpeakAs(Lexp, tr("Exponent %1").arg(QStringLiteral("k")));
+  //: A screen reader's name of the field of N^k: %1 is N, %2 is k.
   SpeakAs(IdPot, tr("%1 to the power %2").arg(QStringLiteral("N"), QStringLiteral("k")));
   //: A screen reader's name of the field of N!; %1 is N.
   SpeakAs(IdFctr, tr("Factorial of %1").arg(QStringLiteral("N")));

@@ -64,12 +64,18 @@ QToolButton* PictureButton(const char* name, const char* icon, const QString& hi
 
 void SpeakAs(QWidget* control, const QString& name, const QString& description) {
   QWidget* line = nullptr;
-  if (auto* combo = qobject_cast<QComboBox*>(control)) line = combo->lineEdit();
+  QString described = description;
+  if (auto* combo = qobject_cast<QComboBox*>(control)) {
+    line = combo->lineEdit();
+    // On Linux a screen reader says a drop-down list's value for its name: the words go with
+    // it as its description too.
+    if (!line && described.isEmpty()) described = name;
+  }
   if (qobject_cast<QAbstractSpinBox*>(control)) line = control->findChild<QLineEdit*>();
   for (QWidget* w : {control, line}) {
     if (!w) continue;
     w->setAccessibleName(name);
-    if (!description.isEmpty()) w->setAccessibleDescription(description);
+    if (!described.isEmpty()) w->setAccessibleDescription(described);
   }
 }
 

@@ -342,13 +342,16 @@ std::vector<SheetVersion> ReadVersions(const Json& value, const Refuser& refuse)
   for (const Json& item : value) {
     Fields fields(item, refuse, {}, "versions");
     std::string code = fields.Text("code", fields.Need("code"));
-    if (code.size() != 1 || code[0] < 'A' || code[0] > 'Z')
+    if (code.size() != 1 || code[0] < 'A' || code[0] > 'Z') {
       //: %1 is the code the file gives; %2 and %3 are A and Z.
-      refuse.Field({}, "code", Fill(translate("Worksheets", "\"%1\" must be one capital letter %2 to %3"),
-                                    {code, "A", "Z"}));
-    //: %1 is a version's code.
-    if (!codes.insert(code).second)
-      refuse.Field({}, "code", Fill(translate("Worksheets", "version %1 is there twice"), {code}));
+      const std::string reason = translate("Worksheets", "\"%1\" must be one capital letter %2 to %3");
+      refuse.Field({}, "code", Fill(reason, {code, "A", "Z"}));
+    }
+    if (!codes.insert(code).second) {
+      //: %1 is a version's code.
+      const std::string reason = translate("Worksheets", "version %1 is there twice");
+      refuse.Field({}, "code", Fill(reason, {code}));
+    }
     versions.push_back({code, ReadProblems(fields.Need("problems"), refuse, code)});
     fields.NoOthers(translate("Worksheets", "is not a field of a version"));
   }
@@ -366,33 +369,40 @@ Worksheet ReadWorksheet(const Json& root, const Refuser& refuse) {
                       {"format", SheetFormat}));
   // The parser keeps every number without a sign as unsigned.
   const Json& version = fields.Need("version");
-  if (!version.is_number_unsigned() || version.get<std::uint64_t>() < 1)
+  if (!version.is_number_unsigned() || version.get<std::uint64_t>() < 1) {
     //: %1 is 1, the first version of the file's form.
-    refuse.Field({}, "version", Fill(translate("Worksheets", "must be a whole number from %1"), {"1"}));
-  if (version.get<std::uint64_t>() > static_cast<std::uint64_t>(SheetFileVersion))
+    const std::string reason = translate("Worksheets", "must be a whole number from %1");
+    refuse.Field({}, "version", Fill(reason, {"1"}));
+  }
+  if (version.get<std::uint64_t>() > static_cast<std::uint64_t>(SheetFileVersion)) {
     //: %1 is the newest version of the file's form the program reads.
-    refuse.Field({}, "version",
-                 Fill(translate("Worksheets", "the file is of a newer version than this program "
-                                              "reads (%1); a newer Tessaro opens it"),
-                      {std::to_string(SheetFileVersion)}));
+    const std::string reason = translate("Worksheets", "the file is of a newer version than this "
+                                                       "program reads (%1); a newer Tessaro opens it");
+    refuse.Field({}, "version", Fill(reason, {std::to_string(SheetFileVersion)}));
+  }
 
   Worksheet sheet;
   if (const Json* v = fields.Find("title")) sheet.title = fields.Text("title", *v);
   if (const Json* v = fields.Find("instructions"))
     sheet.instructions = fields.Text("instructions", *v);
   if (const Json* v = fields.Find("columns")) {
-    if (!v->is_number_integer() || (*v != 1 && *v != 2))
-      refuse.Field({}, "columns", Fill(translate("Worksheets", "must be %1 or %2"), {"1", "2"}));
+    if (!v->is_number_integer() || (*v != 1 && *v != 2)) {
+      //: %1 and %2 are the numbers of columns a sheet may have, 1 and 2.
+      const std::string reason = translate("Worksheets", "must be %1 or %2");
+      refuse.Field({}, "columns", Fill(reason, {"1", "2"}));
+    }
     sheet.columns = v->get<int>();
   }
   if (const Json* v = fields.Find("key")) {
     const std::optional<KeyPlacement> key =
         v->is_string() ? KeyOfName(v->get<std::string>()) : std::nullopt;
-    //: %1, %2 and %3 are the values the file may give, as it writes them.
-    if (!key)
-      refuse.Field({}, "key", Fill(translate("Worksheets", "must be \"%1\", \"%2\" or \"%3\""),
-                                   {KeyName(KeyPlacement::Separate), KeyName(KeyPlacement::Embedded),
-                                    KeyName(KeyPlacement::None)}));
+    if (!key) {
+      //: %1, %2 and %3 are the values the file may give, as it writes them.
+      const std::string reason = translate("Worksheets", "must be \"%1\", \"%2\" or \"%3\"");
+      refuse.Field({}, "key", Fill(reason, {KeyName(KeyPlacement::Separate),
+                                            KeyName(KeyPlacement::Embedded),
+                                            KeyName(KeyPlacement::None)}));
+    }
     sheet.key = *key;
   }
   if (const Json* v = fields.Find("seed")) {
@@ -404,10 +414,11 @@ Worksheet ReadWorksheet(const Json& root, const Refuser& refuse) {
   if (const Json* v = fields.Find("page")) {
     const std::optional<PageSize> page =
         v->is_string() ? PageOfName(v->get<std::string>()) : std::nullopt;
-    //: %1 and %2 are the values the file may give, as it writes them.
-    if (!page)
-      refuse.Field({}, "page", Fill(translate("Worksheets", "must be \"%1\" or \"%2\""),
-                                    {PageName(PageSize::A4), PageName(PageSize::Letter)}));
+    if (!page) {
+      //: %1 and %2 are the values the file may give, as it writes them.
+      const std::string reason = translate("Worksheets", "must be \"%1\" or \"%2\"");
+      refuse.Field({}, "page", Fill(reason, {PageName(PageSize::A4), PageName(PageSize::Letter)}));
+    }
     sheet.page = *page;
   }
   sheet.problems = ReadProblems(fields.Need("problems"), refuse, {});

@@ -3,6 +3,7 @@
 
 #include "harness/accessibility.h"
 #include "harness/windows.h"
+#include "themes/fractionswindow.h"
 
 #include "graphwindow/graphwindow.h"
 #include "problems/kinds.h"
@@ -123,6 +124,92 @@ TEST_F(AccessibilityTest, EveryWindowOfTheProgramNamesEveryControl) {
   Click(Find(SheetWin(), "BtRanges"));
   Click(Find(SheetWin(), "BtVersions"));
   EXPECT_TRUE(nameless.isEmpty()) << nameless.join(QStringLiteral("\n")).toStdString();
+}
+
+QString NameOf(const QWidget* window, const char* control) {
+  QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(Find(window, control));
+  return iface ? iface->text(QAccessible::Name) : QString();
+}
+
+// The words of the label a screen reader reads with a control: on Linux a drop-down list's
+// name is its value, and its label comes from this relation.
+QString LabelOf(const QWidget* window, const char* control) {
+  QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(Find(window, control));
+  if (!iface) return {};
+  const auto labels = iface->relations(QAccessible::Label);
+  return labels.isEmpty() ? QString() : labels.front().first->text(QAccessible::Name);
+}
+
+struct NameRow {
+  const char* window;
+  const char* control;
+  const char* name;
+  const char* why;
+  bool byLabel = false;  // the name comes from the label's relation
+};
+
+// A name says what the control holds: a field in a panel is not named by the panel's title,
+// nor a result by the blanks and "=" of its caption.
+TEST_F(AccessibilityTest, TheNamesSayWhatEachControlHolds) {
+  MainWin()->BtIntClick();
+  const NameRow rows[] = {
+      {"FMI", "BtInt", "Integers", "a caption without the blanks that line it up"},
+      {"FAritm", "IdN", "Integer N", "not the panel's title"},
+      {"FAritm", "IdMCD", "hcd(n1,n2)", "the result's notation, without \" =     \""},
+      {"FAritm", "IdA", "n1", "an editable drop-down list"},
+      {"FAritm", "EtMCDn", "hcd of the selected numbers", "a result of the selection"},
+      {"FAritm", "BtPrbl2", "Make problem", "a picture named by its hint"},
+      {"FAritm", "Idp", "(                decimals)", "a drop-down list of numbers", true},
+      {"FFracc", "LA", "f1", "the operand's label"},
+      {"FFracc", "TOpsBin", "Binary operations", "a table takes no name from its heading"},
+      {"FP", "IdS", "A + B", "the caption that follows the operands' letters"},
+      {"FP", "IdRoots", "(Int.) Roots:", "the label beside it"},
+      {"FP", "LCoefs", "Coefficients", "the entry's table"},
+      {"FSheet", "CbKey", "Answer key", "its label", true},
+      {"FAbout", "EdMail", "E-mail address", "an empty line of the About box"},
+  };
+  for (const NameRow& row : rows) {
+    QWidget* window = FindWindow(QString::fromLatin1(row.window));
+    EXPECT_EQ(row.byLabel ? LabelOf(window, row.control) : NameOf(window, row.control), row.name)
+        << row.window << " " << row.control << ": " << row.why;
+  }
+  // The panels' buttons say which panel's working and problem they give.
+  EXPECT_EQ(Find(FindWindow("FAritm"), "BtWork1")->accessibleDescription(), "With 1 integer");
+}
+
+// What the theme windows show when they calculate reaches a screen reader: an edit or a
+// label by Qt, a table's cells and a label named once by the window.
+TEST_F(AccessibilityTest, TheThemesResultsReachAScreenReaderWhenTheyChange) {
+  MainWin()->BtIntClick();
+  QWidget* integers = FindWindow("FAritm");
+  QWidget* fractions = FindWindow("FFracc");
+  QWidget* polynomials = FindWindow("FP");
+  AccessibleEvents events;
+  SetText(Find(integers, "IdN"), QStringLiteral("12"));
+  Click(Find(integers, "Ok1"));
+  EXPECT_TRUE(events.Sent(QAccessible::TextInserted, "IdFctr", "479001600"));
+
+  for (const auto& [num, den] : {std::pair{"1", "2"}, std::pair{"1", "3"}}) {
+    SetText(Find(fractions, "IdN"), QString::fromLatin1(num));
+    SetText(Find(fractions, "IdD"), QString::fromLatin1(den));
+    Click(Find(fractions, "BtOk"));
+  }
+  Type(Find(fractions, "LA"), QStringLiteral("1/2"));
+  Type(Find(fractions, "LB"), QStringLiteral("1/3"));
+  events.Clear();
+  Click(Find(fractions, "Ok2"));
+  for (const char* cell : {"5/6", "1/6", "1/6", "3/2"})
+    EXPECT_TRUE(events.Sent(QAccessible::NameChanged, "TOpsBin", QString::fromLatin1(cell))) << cell;
+  SetText(Find(fractions, "IdOC"), QStringLiteral("a+b"));
+  Click(Find(fractions, "OkOC"));
+  EXPECT_TRUE(events.Sent(QAccessible::DescriptionChanged, "EtOC", "(1/2)+(1/3)"));
+  EXPECT_EQ(NameOf(fractions, "EtOC"), "The expression with the values of the list");
+
+  events.Clear();
+  Click(Find(polynomials, "BtRnd"));
+  auto* cells = Find<QTableWidget>(polynomials, "LCoefs");
+  for (int k = 0; k < cells->columnCount(); ++k)
+    EXPECT_TRUE(events.Sent(QAccessible::NameChanged, "LCoefs", cells->item(0, k)->text())) << k;
 }
 
 struct QtSendsRow {
