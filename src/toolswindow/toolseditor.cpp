@@ -1,5 +1,6 @@
 #include "toolswindow/toolseditor.h"
 
+#include "numbers/words.h"
 #include "ui/ui.h"
 #include "ui/widgets.h"
 
@@ -264,9 +265,7 @@ void TFTools::BtOKClick() {
 
 void TFTools::BtSurtClick() { reject(); }
 
-QString TFTools::WrongEntry() {
-  //: The caption of the messages about a tool that cannot be added.
-  return tr("Wrong entry");
-}
+// The caption of the messages about a tool that cannot be added: every window's.
+QString TFTools::WrongEntry() { return FromStd(tessaro::WrongEntry()); }
 
 }  // namespace tessaro
