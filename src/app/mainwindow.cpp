@@ -81,13 +81,12 @@ TFMI::TFMI(QWidget* parent) : QMainWindow(parent) {
     button->setAccessibleName(caption.trimmed());
     return button;
   };
-  //: The captions of the three buttons that open the themes. Their trailing blanks make the
-  //: three texts about as long, so that they line up with the pictures at their right: keep
-  //: that intent (pad the shorter words of your language), the blanks themselves may change.
+  //: The captions of the three buttons that open the themes, drawn left-aligned beside a
+  //: picture. The trailing blanks are the design's: keep them as they are, the captions are
+  //: drawn from their left edge whatever their length.
   BtInt = makeButton("BtInt", tr("Integers    "), "integers");
-  //: See "Integers    ": the blanks line the captions up.
+  //: See "Integers    ": keep the trailing blanks as they are.
   BtFrac = makeButton("BtFrac", tr("Fractions   "), "fractions");
-  //: See "Integers    ": the blanks line the captions up.
   BtPol = makeButton("BtPol", tr("Polynomials"), "polynomials");
 
   auto* layout = new QVBoxLayout(central);

@@ -385,7 +385,7 @@ QGroupBox* TFAritm::BuildPN() {
   //: A screen reader's name of the field of the integer N; %1 is N.
   SpeakAs(IdN, tr("Integer %1").arg(QStringLiteral("N")));
   Ok1 = Button("Ok1", themewords::Ok());
-  //: The hint of the button that puts N into the list; the blanks around it are the design's.
+  //: The hint of the button that puts N into the list; keep the blanks at its ends.
   BtL = PictureButton("BtL", "add-to-list", tr(" Add to list "), nullptr, 20);
   auto* entry = new QHBoxLayout;
   entry->addWidget(new QLabel(QStringLiteral("N =     ")));

@@ -197,8 +197,8 @@ QGroupBox* TFP::BuildList() {
   connect(LL, &QListWidget::currentRowChanged, LPols,
           qOverload<int>(&QListWidget::setCurrentRow));
 
-  //: The hint of the button that takes the selected polynomial out of the list; the blank at
-  //: the end is the design's.
+  //: The hint of the button that takes the selected polynomial out of the list; keep the blank
+  //: at its end.
   BtBrr = Button("BtBrr", QStringLiteral("x"), tr("Eliminate "), PL);
   BtClear = Button("BtClear", themewords::Reset(), themewords::ClearList(), PL);
   for (QPushButton* b : {BtBrr, BtClear}) b->setFixedWidth(48);
@@ -396,7 +396,7 @@ QGroupBox* TFP::BuildCombined() {
 
   //: The combined operation uses the letters of the list; %1 is "A,B".
   auto* items = new QLabel(tr("(with items of the list: %1...)").arg(QStringLiteral("A,B")), POC);
-  //: %1 lists the operators, as they are typed; the blanks between them are the design's.
+  //: %1 lists the operators, as they are typed.
   auto* operators = new QLabel(tr("operators: %1").arg(QStringLiteral("+  - * / ^ ( )")), POC);
   SpeakAs(IdOC, themewords::Expression(), items->text() + QStringLiteral(" ") + operators->text());
   SpeakAs(OkOC, themewords::Calculate());
