@@ -81,7 +81,6 @@ QMessageBox::StandardButton Ask(const QString& question, QMessageBox::StandardBu
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-
 void PrepareForSheet(QPrinter* printer, const Worksheet& sheet) {
   printer->setPageSize(QPageSize(PaperOf(sheet.page)));
   // The document keeps its own margins of 2 cm.
