@@ -126,18 +126,15 @@ TEST_F(AccessibilityTest, EveryWindowOfTheProgramNamesEveryControl) {
   EXPECT_TRUE(nameless.isEmpty()) << nameless.join(QStringLiteral("\n")).toStdString();
 }
 
-QString NameOf(const QWidget* window, const char* control) {
+// The name a screen reader says for a control; with `byLabel`, the words of the label it reads
+// with the control: on Linux a drop-down list's name is its value, its label this relation.
+QString NameOf(const QWidget* window, const char* control, bool byLabel = false) {
   QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(Find(window, control));
+  if (iface && byLabel) {
+    const auto labels = iface->relations(QAccessible::Label);
+    iface = labels.isEmpty() ? nullptr : labels.front().first;
+  }
   return iface ? iface->text(QAccessible::Name) : QString();
-}
-
-// The words of the label a screen reader reads with a control: on Linux a drop-down list's
-// name is its value, and its label comes from this relation.
-QString LabelOf(const QWidget* window, const char* control) {
-  QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(Find(window, control));
-  if (!iface) return {};
-  const auto labels = iface->relations(QAccessible::Label);
-  return labels.isEmpty() ? QString() : labels.front().first->text(QAccessible::Name);
 }
 
 struct NameRow {
@@ -170,7 +167,7 @@ TEST_F(AccessibilityTest, TheNamesSayWhatEachControlHolds) {
   };
   for (const NameRow& row : rows) {
     QWidget* window = FindWindow(QString::fromLatin1(row.window));
-    EXPECT_EQ(row.byLabel ? LabelOf(window, row.control) : NameOf(window, row.control), row.name)
+    EXPECT_EQ(NameOf(window, row.control, row.byLabel), row.name)
         << row.window << " " << row.control << ": " << row.why;
   }
   // The panels' buttons say which panel's working and problem they give.
