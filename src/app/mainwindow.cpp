@@ -111,6 +111,7 @@ TFMI::TFMI(QWidget* parent) : QMainWindow(parent) {
   OpTools = Menu(MnuMI, "OpTools", tr("Tools"));
   QAction* OpEdTools = MenuItem("OpEdTools", tr("Edit tools"), OpTools);
   MenuItem("Ops", QStringLiteral("-"), OpTools)->setSeparator(true);
+  toolItems_ = new ToolItems(OpTools);
 
   QMenu* MnuSettings = Menu(MnuMI, "MnuSettings", tr("Settings"));
   QAction* OpPrefs = MenuItem("OpPrefs", tr("Preferences..."), MnuSettings);
@@ -226,7 +227,7 @@ void TFMI::OpEdToolsClick() {
   auto* editor = new TFTools();
   if (links_.Adopt) links_.Adopt(editor);
   editor->exec();
-  RebuildToolItems();
+  toolItems_->Rebuild();
 }
 
 void TFMI::About1Click() {
@@ -252,7 +253,7 @@ void TFMI::showEvent(QShowEvent* event) {
 }
 
 void TFMI::FormShow() {
-  AddToolItems(OpTools, [](QAction* item) { ToolsClick(item); });
+  toolItems_->Add();
 }
 
 void TFMI::closeEvent(QCloseEvent* event) {

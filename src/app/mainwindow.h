@@ -11,6 +11,7 @@ class QPushButton;
 namespace tessaro {
 
 class TFAbout;
+class ToolItems;
 class TFSheet;
 class TFHelp;
 
@@ -65,6 +66,7 @@ class TFMI : public QMainWindow {
   QMenu* MnuRecent = nullptr;
   QList<QAction*> sheetCommands_;  // enabled while a sheet is open
   QMenu* OpTools = nullptr;
+  ToolItems* toolItems_ = nullptr;  // the tools of Tools.rel under OpTools
   bool shown_ = false;
   MainWindowLinks links_;
 };

@@ -11,54 +11,33 @@
 
 namespace tessaro {
 
-namespace {
+ToolItems::ToolItems(QMenu* holder)
+    : QObject(holder), holder_(holder), base_(static_cast<int>(holder->actions().size()) - 1) {}
 
-struct MenuState {
-  QPointer<QMenu> holder;
-  std::function<void(QAction*)> handler;
-  int base = 0;  // items ahead of the tools, minus one
-  TToolTable tools;
-  QList<QPointer<QAction>> items;
-};
-
-MenuState& State() {
-  static MenuState state;
-  return state;
-}
-
-}  // namespace
-
-void AddToolItems(QMenu* holder, std::function<void(QAction*)> handler) {
-  MenuState& s = State();
-  s.base = static_cast<int>(holder->actions().size()) - 1;
-  s.holder = holder;
-  s.handler = std::move(handler);
-  s.items.clear();
-  ReadTools(s.tools);
-  for (int k = 1; k <= s.tools.n; ++k) {
-    auto* item = new QAction(FromStd(s.tools.Tools[k].Tit), holder);
-    QObject::connect(item, &QAction::triggered, item,
-                     Guarded([item, handler = s.handler] { handler(item); }));
-    holder->addAction(item);
-    s.items.append(item);
+void ToolItems::Add() {
+  if (!holder_) return;
+  items_.clear();
+  ReadTools(tools_);
+  for (int k = 1; k <= tools_.n; ++k) {
+    auto* item = new QAction(FromStd(tools_.Tools[k].Tit), holder_);
+    QObject::connect(item, &QAction::triggered, this, Guarded([this, item] { Start(item); }));
+    holder_->addAction(item);
+    items_.append(item);
   }
 }
 
-void RebuildToolItems() {
-  MenuState& s = State();
-  if (!s.holder) return;
-  for (const QPointer<QAction>& item : s.items) delete item.data();
-  s.items.clear();
-  AddToolItems(s.holder, s.handler);
+void ToolItems::Rebuild() {
+  for (const QPointer<QAction>& item : items_) delete item.data();
+  items_.clear();
+  Add();
 }
 
-void ToolsClick(QAction* item) {
-  const MenuState& s = State();
-  if (!s.holder || !item) return;
+void ToolItems::Start(QAction* item) const {
+  if (!holder_ || !item) return;
   // The item's place under the holder gives the tool's number.
-  const int k = static_cast<int>(s.holder->actions().indexOf(item)) - s.base;
-  if (k < 1 || k > s.tools.n) return;
-  const QString commandLine = FromStd(s.tools.Tools[k].Ftx);
+  const int k = static_cast<int>(holder_->actions().indexOf(item)) - base_;
+  if (k < 1 || k > tools_.n) return;
+  const QString commandLine = FromStd(tools_.Tools[k].Ftx);
   QStringList words = QProcess::splitCommand(commandLine);
   if (words.isEmpty()) return;
   const QString program = words.takeFirst();

@@ -1,22 +1,36 @@
 #pragma once
 
-#include <functional>
+#include "tools/toolsfile.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
 
 class QAction;
 class QMenu;
 
 namespace tessaro {
 
-// Appends one item per tool of Tools.rel under `holder`, each running `handler`.
-// Remembers both for RebuildToolItems; the items already there stay ahead of the tools.
-void AddToolItems(QMenu* holder, std::function<void(QAction*)> handler);
+// The tool items of a menu: one per tool of Tools.rel, after the items already there.
+// The menu's window owns it.
+class ToolItems : public QObject {
+ public:
+  explicit ToolItems(QMenu* holder);
 
-// Takes the tool items out and adds them again from the file.
-void RebuildToolItems();
+  // Appends one item per tool of Tools.rel under the holder.
+  void Add();
+  // Takes the tool items out and adds them again from the file.
+  void Rebuild();
+  // Starts the tool that the clicked item stands for: its command line split into a program
+  // and its arguments, no shell, in this program's working directory. A tool that cannot
+  // start says so ("Cannot start" and its command line); one that starts stays silent.
+  void Start(QAction* item) const;
 
-// Starts the tool that the clicked item stands for: its command line split into a
-// program and its arguments, no shell, in this program's working directory. A tool that
-// cannot start says so ("Cannot start" and its command line); one that starts stays silent.
-void ToolsClick(QAction* item);
+ private:
+  QPointer<QMenu> holder_;
+  int base_ = 0;  // items ahead of the tools, minus one
+  TToolTable tools_;
+  QList<QPointer<QAction>> items_;
+};
 
 }  // namespace tessaro
