@@ -63,7 +63,8 @@ QString WithoutPlaceholders(QString text) {
 TEST(Translations, EveryTranslationKeepsItsPlaceholdersLinesBlanksAndNumbers) {
   const QDir folder(QStringLiteral(TESSARO_SOURCE_DIR "/translations"));
   const QStringList files = folder.entryList({QStringLiteral("tessaro_*.ts")}, QDir::Files);
-  ASSERT_EQ(files.size(), 3) << "Spanish, French and German";
+  for (const char* shipped : {"tessaro_es.ts", "tessaro_fr.ts", "tessaro_de.ts"})
+    ASSERT_TRUE(files.contains(QLatin1String(shipped))) << shipped;
   static const QRegularExpression digit(QStringLiteral("[0-9]"));
   for (const QString& name : files) {
     for (const Entry& e : ReadTs(folder.filePath(name))) {
