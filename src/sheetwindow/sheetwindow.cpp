@@ -72,15 +72,6 @@ QString RecentFile() {
          QStringLiteral("/recent-sheets.txt");
 }
 
-// A question with the given answers; the answer chosen (the escape button for the close box).
-QMessageBox::StandardButton Ask(const QString& question, QMessageBox::StandardButtons buttons,
-                                QMessageBox::StandardButton escape) {
-  QMessageBox box(QMessageBox::Question, AppTitle, question, buttons, QApplication::activeWindow());
-  box.setObjectName(QStringLiteral("MessageBox"));
-  box.setEscapeButton(escape);
-  return static_cast<QMessageBox::StandardButton>(box.exec());
-}
-
 void PrepareForSheet(QPrinter* printer, const Worksheet& sheet) {
   printer->setPageSize(QPageSize(PaperOf(sheet.page)));
   // The document keeps its own margins of 2 cm.

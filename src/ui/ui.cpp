@@ -21,14 +21,19 @@ void ShowMessage(const QString& text, const QString& caption) {
   box.exec();
 }
 
-bool MayLoseChanges(const QString& question, const std::function<bool()>& save) {
-  QMessageBox box(QMessageBox::Question, AppTitle, question,
-                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
-                  QApplication::activeWindow());
+QMessageBox::StandardButton Ask(const QString& question, QMessageBox::StandardButtons buttons,
+                                QMessageBox::StandardButton escape,
+                                QMessageBox::StandardButton preferred) {
+  QMessageBox box(QMessageBox::Question, AppTitle, question, buttons, QApplication::activeWindow());
   box.setObjectName(QStringLiteral("MessageBox"));
-  box.setDefaultButton(QMessageBox::Save);
-  box.setEscapeButton(QMessageBox::Cancel);
-  switch (box.exec()) {
+  if (preferred != QMessageBox::NoButton) box.setDefaultButton(preferred);
+  box.setEscapeButton(escape);
+  return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+bool MayLoseChanges(const QString& question, const std::function<bool()>& save) {
+  switch (Ask(question, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+              QMessageBox::Cancel, QMessageBox::Save)) {
     case QMessageBox::Save: return save();
     case QMessageBox::Discard: return true;
     default: return false;

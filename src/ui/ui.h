@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QMessageBox>
 #include <QString>
 
 #include <functional>
@@ -16,6 +17,11 @@ inline const QString AppTitle = QStringLiteral("Tessaro");
 
 // Every message of the program: a modal box with its text, its caption and one OK button.
 void ShowMessage(const QString& text, const QString& caption = AppTitle);
+
+// A question with the given answers; the answer chosen (`escape` for Escape and the close box).
+QMessageBox::StandardButton Ask(const QString& question, QMessageBox::StandardButtons buttons,
+                                QMessageBox::StandardButton escape,
+                                QMessageBox::StandardButton preferred = QMessageBox::NoButton);
 
 // Before unsaved work is lost: asks `question` ("Save changes to the problem?") with Save,
 // Discard and Cancel. True when the work may go now: Discard, or Save and `save` saved it.
