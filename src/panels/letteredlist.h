@@ -14,10 +14,6 @@
 
 namespace tessaro {
 
-// The letters of the integer and fraction lists, and of the polynomial list (no Q).
-inline constexpr std::string_view LowerLetters = "abcdefghijklmnopqrstuvwxyz";
-inline constexpr std::string_view PolynomialLetters = "ABCDEFGHIJKLMNOPRSTUVWXYZ";
-
 struct ListRules {
   std::size_t capacity = 0;     // never more than letters.size()
   std::string_view letters;     // item i is named letters[i]

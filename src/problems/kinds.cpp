@@ -129,7 +129,7 @@ void FillCombined(const IntegerCombinedParams& p, IntegerProblemInput& in) {
   in.EtOC = replaced;
   in.IdROC1 = r.Rational;
   in.IdROC2 = r.Float;
-  in.UsedLetters = std::string(LowerLetters.substr(0, p.numbers.size()));
+  in.UsedLetters = std::string(ItemLetters.substr(0, p.numbers.size()));
   in.Nums = p.numbers;
   in.Tps[2] = true;
 }
@@ -199,7 +199,7 @@ void FillPolynomialCombined(const PolynomialCombinedParams& p, PolShown& s) {
   s.list.clear();
   for (std::size_t i = 0; i < p.polynomials.size(); ++i) {
     list.push_back(PolynomialOf(p.polynomials[i], "polynomials"));
-    s.list.push_back({std::string(1, PolynomialLetters[i]), PolToText(list.back())});
+    s.list.push_back({std::string(1, Letters[i]), PolToText(list.back())});
   }
   Polynomial result{};
   const int code = PolEval(p.expression, list, result);
