@@ -16,7 +16,7 @@ namespace tessaro {
 
 namespace {
 
-constexpr std::string_view Dot = "\xC2\xB7";
+using work::Dot;
 
 // Copies text[from, to) with the middle dot for "*".
 void Plain(std::string_view text, std::string& out, std::size_t from, std::size_t to) {

@@ -6,18 +6,17 @@
 #include "numbers/numbers.h"
 #include "numbers/words.h"
 #include "panels/failuretexts.h"
+#include "polynomials/coefficient.h"
 #include "working/stepwords.h"
 
 namespace tessaro {
 
 namespace {
 
-constexpr const char* Dot = "\xC2\xB7";
-constexpr const char* Divide = "\xC3\xB7";
-
-std::string Str(std::int64_t v) { return std::to_string(v); }
-
-bool Fits(std::int64_t v) { return v >= -std::int64_t{Long_Max} && v <= Long_Max; }
+using work::Dot;
+using work::Divide;
+using work::Factor;
+using work::Str;
 
 // n/d with the sign on the numerator, or n alone for d = 1.
 std::string Frac(std::int64_t n, std::int64_t d) {
@@ -33,8 +32,6 @@ std::string After(const std::string& text) {
   return !text.empty() && text[0] == '-' ? "(" + text + ")" : text;
 }
 
-std::string Factor(std::int64_t v) { return v < 0 ? "(" + Str(v) + ")" : Str(v); }
-
 // The steps joined by " = ", then the failure or the value, when it is not the last step.
 std::string Chain(const std::vector<std::string>& steps) {
   std::string line;
@@ -48,7 +45,7 @@ std::string NotCalculableAfter(const std::string& step) {
 }
 
 std::string Failed(const std::vector<std::string>& steps) {
-  return NotCalculableAfter(Chain(steps) + " > LONG_MAX");
+  return NotCalculableAfter(Chain(steps) + std::string(IntOverflow));
 }
 
 // "1/0: denominator 0": `text` is the fraction or operation with a zero denominator.
@@ -75,10 +72,10 @@ std::string SumLine(bool subtract, Rational a, Rational b, const std::string& he
   const std::string sign = subtract ? " - " : " + ";
   std::vector<std::string> steps{head};
   if (!(a.Den == l && b.Den == l)) steps.push_back(Frac(p, l) + sign + After(Frac(q, l)));
-  if (!Fits(p) || !Fits(q)) return Failed(steps);
+  if (!coef::WithinLongMax(p) || !coef::WithinLongMax(q)) return Failed(steps);
   const std::int64_t s = subtract ? p - q : p + q;
   steps.push_back(Frac(s, l));
-  if (!Fits(s)) return Failed(steps);
+  if (!coef::WithinLongMax(s)) return Failed(steps);
   Rational r;
   if (!(subtract ? RatSub(a, b, r) : RatAdd(a, b, r))) return Failed(steps);
   return Finished(steps, r);
@@ -102,7 +99,7 @@ std::string QuotientLine(Rational a, Rational b, const std::string& head) {
   const std::int64_t n = std::int64_t{a.Num} * b.Den, d = std::int64_t{a.Den} * b.Num;
   steps.push_back(Frac(n, d));
   Rational r;
-  if (!Fits(n) || !Fits(d) || !RatDiv(a, b, r)) return Failed(steps);
+  if (!coef::WithinLongMax(n) || !coef::WithinLongMax(d) || !RatDiv(a, b, r)) return Failed(steps);
   return Finished(steps, r);
 }
 
@@ -137,7 +134,7 @@ Working SimplifyWorking(Rational typed) {
     // Only a numerator of 2147483648 cannot be written: the fraction stays as typed.
     //: %1 is a simplification that cannot be written ("... > LONG_MAX"), %2 the fraction as typed.
     w.Add(Fill(translate("Working", "%1, kept as %2"),
-               {steps + " = " + Frac(typed.Num / divisor, typed.Den / divisor) + " > LONG_MAX", text}));
+               {steps + " = " + Frac(typed.Num / divisor, typed.Den / divisor) + std::string(IntOverflow), text}));
     return w;
   }
   w.Add(steps + " = " + RatText(reduced));

@@ -15,18 +15,16 @@ namespace tessaro {
 
 namespace {
 
-constexpr const char* Dot = "\xC2\xB7";
-constexpr const char* Divide = "\xC3\xB7";
+using work::Dot;
+using work::Divide;
+using work::Factor;
+using work::Str;
+
 const std::string PairOverflow(IntOverflow);
 const std::string ListEnd = " " + std::string(ListOverflow);  // after a blank in a line
 
 // Magnitudes in 64 bits: |-2147483648| is no 32-bit value.
 std::int64_t Magnitude(std::int64_t v) { return v < 0 ? -v : v; }
-
-std::string Str(std::int64_t v) { return std::to_string(v); }
-
-// A factor after an operator: a negative one in parentheses.
-std::string Factor(std::int64_t v) { return v < 0 ? "(" + Str(v) + ")" : Str(v); }
 
 std::string Joined(const std::vector<std::int32_t>& values) {
   std::string text;

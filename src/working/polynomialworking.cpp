@@ -16,12 +16,12 @@ namespace tessaro {
 
 namespace {
 
-constexpr const char* Dot = "\xC2\xB7";
-constexpr const char* Divide = "\xC3\xB7";
+using work::Dot;
+using work::Divide;
+using work::Str;
+
 constexpr const char* Integral = "\xE2\x88\xAB";
 constexpr const char* PlusMinus = "\xC2\xB1";
-
-std::string Str(std::int64_t v) { return std::to_string(v); }
 
 // The text of c·x^k alone.
 std::string Term(Rational c, int k) {
