@@ -3,18 +3,11 @@
 #include "numbers/words.h"
 #include "panels/failuretexts.h"
 #include "polynomials/coefficient.h"
+#include "polynomials/polarith.h"
 
 namespace tessaro {
 
 namespace {
-
-// The result codes of the polynomial operations, as their declarations state them.
-// Done: PolAdd, PolSub, PolMul, PolDerivative, PolIntegral, PolHcd, PolLcm.
-constexpr int Done = 1;
-constexpr int DegreeTooHigh = 0;     // PolMul, PolIntegral
-constexpr int Overflowed = -1;       // a coefficient passed Long_Max (PolDivMod too)
-constexpr int DividesExactly = 0;    // PolDivMod: 0 exact, 1 a remainder, -2 a zero divisor
-constexpr int RootsOverflowed = -1;  // PolIntRoots
 
 // A coefficient the window may use: a rational with a non-zero denominator.
 bool ReadRational(std::string_view text, Rational& r) { return RatFromText(text, r) && r.Den != 0; }
@@ -49,7 +42,7 @@ std::string PolValueText(const Polynomial& p, std::string_view x) {
 PolUnaryTexts UnaryTextsOf(const Polynomial& p) {
   PolUnaryTexts t;
   RootList roots{};
-  if (PolIntRoots(p, roots) == RootsOverflowed) {
+  if (PolIntRoots(p, roots) < 0) {
     t.roots = t.factorization = ShownFailure(NotCalculable);
   } else {
     TwoS texts = RootsText(roots);
@@ -57,13 +50,13 @@ PolUnaryTexts UnaryTextsOf(const Polynomial& p) {
     t.factorization = std::move(texts.factorization);
   }
   Polynomial d{};
-  t.derivative = PolDerivative(p, d) == Done ? PolToText(d) : ShownFailure(CoefficientOverflow);
+  t.derivative = PolDerivative(p, d) == PolDone ? PolToText(d) : ShownFailure(CoefficientOverflow);
   Polynomial i{};
   switch (PolIntegral(p, i)) {
-    case Done:
+    case PolDone:
       t.integral = PolToText(i) + "+C";
       break;
-    case DegreeTooHigh:
+    case PolDegreeTooHigh:
       t.integral = ShownFailure(DegreeAbove9);
       break;
     default:
@@ -75,13 +68,13 @@ PolUnaryTexts UnaryTextsOf(const Polynomial& p) {
 PolBinaryTexts BinaryTextsOf(const Polynomial& a, const Polynomial& b) {
   PolBinaryTexts t;
   Polynomial r{};
-  t.sum = PolAdd(a, b, r) == Done ? PolToText(r) : ShownFailure(CoefficientOverflow);
-  t.difference = PolSub(a, b, r) == Done ? PolToText(r) : ShownFailure(CoefficientOverflow);
+  t.sum = PolAdd(a, b, r) == PolDone ? PolToText(r) : ShownFailure(CoefficientOverflow);
+  t.difference = PolSub(a, b, r) == PolDone ? PolToText(r) : ShownFailure(CoefficientOverflow);
   switch (PolMul(a, b, r)) {
-    case Done:
+    case PolDone:
       t.product = PolToText(r);
       break;
-    case DegreeTooHigh:
+    case PolDegreeTooHigh:
       t.product = ShownFailure(DegreeAbove9);
       break;
     default:
@@ -89,15 +82,15 @@ PolBinaryTexts BinaryTextsOf(const Polynomial& a, const Polynomial& b) {
   }
   Polynomial q{};
   const int division = PolDivMod(a, b, q, r);
-  if (division >= DividesExactly) {  // exactly or with a remainder
+  if (division >= PolDividesExactly) {  // exactly or with a remainder
     t.quotient = PolToText(q);
     t.remainder = PolToText(r);
   } else {
     // Any failure but an overflow is a zero divisor.
-    t.quotient = t.remainder = ShownFailure(division == Overflowed ? CoefficientOverflow : NotCalculable);
+    t.quotient = t.remainder = ShownFailure(division == PolOverflowed ? CoefficientOverflow : NotCalculable);
   }
-  t.hcd = PolHcd(a, b, r) == Done ? PolToText(r) : ShownFailure(HcdLcmOverflow);
-  t.lcm = PolLcm(a, b, r) == Done ? PolToText(r) : ShownFailure(HcdLcmOverflow);
+  t.hcd = PolHcd(a, b, r) == PolDone ? PolToText(r) : ShownFailure(HcdLcmOverflow);
+  t.lcm = PolLcm(a, b, r) == PolDone ? PolToText(r) : ShownFailure(HcdLcmOverflow);
   return t;
 }
 

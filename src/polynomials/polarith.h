@@ -7,6 +7,13 @@ namespace tessaro {
 // Outputs may be the same objects as the inputs; an output is written only on success unless
 // stated otherwise.
 
+// The result codes below, by name. PolDivMod has its own: 0 exact, 1 a remainder, -1, -2.
+inline constexpr int PolDone = 1;
+inline constexpr int PolDegreeTooHigh = 0;
+inline constexpr int PolOverflowed = -1;
+inline constexpr int PolDividesExactly = 0;
+inline constexpr int PolZeroDivisor = -2;
+
 // 1 done, -1 a coefficient overflowed.
 int PolAdd(const Polynomial& a, const Polynomial& b, Polynomial& s);
 int PolSub(const Polynomial& a, const Polynomial& b, Polynomial& d);

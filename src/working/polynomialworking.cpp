@@ -90,7 +90,7 @@ Working PolDivisionWorking(const Polynomial& a, const Polynomial& b) {
   w.Add(Grouped(aText) + " " + Divide + " " + Grouped(bText));
   Polynomial q{}, r{};
   const int code = PolDivMod(a, b, q, r);
-  if (code == -2) {
+  if (code == PolZeroDivisor) {
     w.Add(work::DivisionByZero(bText));
     const std::string failure = ShownFailure(NotCalculable);
     w.Add("Q = " + failure + ", R = " + failure);
@@ -143,7 +143,7 @@ Working PolDivisionWorking(const Polynomial& a, const Polynomial& b) {
     AddSchemeRow(scheme, next, da, "");
     rest = next;
   }
-  const bool done = code >= 0 && !failed;
+  const bool done = code >= PolDividesExactly && !failed;
   // The scheme goes before the lines that spell it out.
   if (done && scheme.rows.size() > 1) w.AddTable({}, std::move(scheme));
   for (std::string& line : steps) w.Add(std::move(line));
@@ -278,7 +278,7 @@ Working PolDerivativeWorking(const Polynomial& p) {
     w.Add(head + " = " + (i == 0 ? "0" : Term(c, i - 1)));
   }
   Polynomial derivative{};
-  if (PolDerivative(p, derivative) != 1) {
+  if (PolDerivative(p, derivative) != PolDone) {
     w.Add(ShownFailure(CoefficientOverflow));
     return w;
   }
@@ -309,7 +309,7 @@ Working PolIntegralWorking(const Polynomial& p) {
     w.Add(head + " = " + Term(c, k + 1));
   }
   Polynomial integral{};
-  if (PolIntegral(p, integral) != 1) {
+  if (PolIntegral(p, integral) != PolDone) {
     w.Add(ShownFailure(CoefficientOverflow));
     return w;
   }
