@@ -23,26 +23,10 @@ namespace tessaro {
 namespace {
 
 QPlainTextEdit* MakeArea(QWidget* parent, const char* name) {
-  auto* area = Named(new QPlainTextEdit(parent), name);
-  // One line of the text is one line of the area and of the file.
-  area->setLineWrapMode(QPlainTextEdit::NoWrap);
+  QPlainTextEdit* area = TextArea(name, parent);
   area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  // Tab goes on to the next control, as everywhere else, rather than into the text.
-  area->setTabChangesFocus(true);
   return area;
-}
-
-// What the area holds, lines ended by LF. toPlainText would turn no-break spaces into
-// blanks; the file gets the characters as they are.
-QString AreaText(const QPlainTextEdit* area) {
-  QString text = area->document()->toRawText();
-  for (QChar& ch : text) {
-    const char16_t c = ch.unicode();
-    if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == 0xFDD0 || c == 0xFDD1)
-      ch = u'\n';
-  }
-  return text;
 }
 
 QString AreaLines(QString text) {

@@ -58,15 +58,6 @@ QString RowText(int number, const SheetProblem& problem) {
   return QString::number(number) + QStringLiteral(". ") + first;
 }
 
-QPlainTextEdit* TextArea(const char* name, QWidget* parent) {
-  auto* area = Named(new QPlainTextEdit(parent), name);
-  area->setLineWrapMode(QPlainTextEdit::NoWrap);
-  area->setTabChangesFocus(true);
-  return area;
-}
-
-QString AreaText(const QPlainTextEdit* area) { return area->toPlainText(); }
-
 QString RecentFile() {
   return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
          QStringLiteral("/recent-sheets.txt");

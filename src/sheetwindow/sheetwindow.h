@@ -73,7 +73,6 @@ class TFSheet : public QWidget {
   void WriteProblemList();
   void WriteSelected();
   void WriteCaption();
-  void Select(int row);
   void Move(int by);
   void Remove();
   void UserEditedQuestion();

@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QToolButton>
@@ -88,6 +90,23 @@ void ReportCellChange(QTableWidget* table, int row, int column) {
   // A cell's name is its text.
   QAccessibleEvent event(cell, QAccessible::NameChanged);
   QAccessible::updateAccessibility(&event);
+}
+
+QPlainTextEdit* TextArea(const char* name, QWidget* parent) {
+  auto* area = Named(new QPlainTextEdit(parent), name);
+  area->setLineWrapMode(QPlainTextEdit::NoWrap);
+  area->setTabChangesFocus(true);
+  return area;
+}
+
+QString AreaText(const QPlainTextEdit* area) {
+  QString text = area->document()->toRawText();
+  for (QChar& ch : text) {
+    const char16_t c = ch.unicode();
+    if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == 0xFDD0 || c == 0xFDD1)
+      ch = u'\n';
+  }
+  return text;
 }
 
 QGroupBox* Panel(const char* name, const QString& title, QWidget* parent) {

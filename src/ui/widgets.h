@@ -17,6 +17,7 @@ class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QObject;
+class QPlainTextEdit;
 class QPushButton;
 class QTableWidget;
 class QToolButton;
@@ -43,6 +44,12 @@ QPushButton* Button(const char* name, const QString& caption, const QString& hin
 // A button showing one of the program's icons (none when `icon` is null), its hint as tool tip.
 QToolButton* PictureButton(const char* name, const char* icon, const QString& hint,
                            QWidget* parent = nullptr, int iconSize = 24);
+// An area of text one line of which is one line of the file (no wrapping); Tab goes on to
+// the next control rather than into the text.
+QPlainTextEdit* TextArea(const char* name, QWidget* parent = nullptr);
+// What the area holds, lines ended by LF. toPlainText would turn no-break spaces into
+// blanks; the file gets the characters as they are.
+QString AreaText(const QPlainTextEdit* area);
 // A panel of the design, with its title when it has one.
 QGroupBox* Panel(const char* name, const QString& title = {}, QWidget* parent = nullptr);
 

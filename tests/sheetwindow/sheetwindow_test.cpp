@@ -92,6 +92,17 @@ TEST_F(WorksheetTest, TheWindowEditsMovesAndRemovesTheSelectedProblem) {
   EXPECT_EQ(SheetWin()->Sheet().title, "Week 3");
 }
 
+// A no-break space keeps "3 kg" on one line of a printed sheet: an edit keeps it.
+TEST_F(WorksheetTest, AnEditKeepsTheNoBreakSpacesOfTheTexts) {
+  ProblemWin()->MostraPrbl("3\u00A0kg?", "1");
+  AddShown();
+  Type(Find(SheetWin(), "IdQuestion"), QString::fromUtf8("5\u00A0kg and 2\u00A0kg?"));
+  Type(Find(SheetWin(), "IdAnswer"), QString::fromUtf8("7\u00A0kg"));
+  ASSERT_EQ(SheetWin()->Sheet().problems.size(), 1u);
+  EXPECT_EQ(SheetWin()->Sheet().problems[0].texts,
+            (TPrbl{"5\u00A0kg and 2\u00A0kg?", "7\u00A0kg"}));
+}
+
 TEST_F(WorksheetTest, TheMenuSavesOpensAndRemembersASheet) {
   MainWin()->show();
   const QStringList names = {"OpSheetNew",    "OpSheetOpen",    "OpSheetSave",  "OpSheetSaveAs",
