@@ -97,9 +97,7 @@ void TFAbout::ShowAbout(const QString& title, const QString& description, const 
   EtV->adjustSize();
   EtV->move(Tit->x() + Tit->width() + 12, EtV->y());
   if (!isVisible()) CentreOnScreen(this);
-  show();
-  raise();
-  activateWindow();
+  ShowInFront(this);
 }
 
 }  // namespace tessaro

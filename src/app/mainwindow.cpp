@@ -206,14 +206,6 @@ void TFMI::SetLinks(MainWindowLinks links) {
   RebuildRecent();
 }
 
-namespace {
-void ShowInFront(QWidget* window) {
-  if (!window) return;
-  window->show();
-  window->raise();
-  window->activateWindow();
-}
-}  // namespace
 
 void TFMI::BtIntClick() {
   if (links_.NewIntegers) ShowInFront(links_.NewIntegers());

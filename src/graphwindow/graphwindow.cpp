@@ -186,9 +186,7 @@ TFGraph::TFGraph(QWidget* parent) : QWidget(parent, Qt::Window) {
 
 void TFGraph::ShowPolynomial(const Polynomial& p, const QString& name) {
   FollowPolynomial(p, name);
-  show();
-  raise();
-  activateWindow();
+  ShowInFront(this);
   PGraph->setFocus();
 }
 

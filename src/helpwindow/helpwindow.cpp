@@ -40,7 +40,6 @@ TFHelp::TFHelp(QWidget* parent) : QWidget(parent) {
   // Pictures are named relative to the README; the resource keeps that tree.
   IdGuide->document()->setMetaInformation(QTextDocument::DocumentUrl,
                                           QStringLiteral("qrc:/guide/"));
-  IdGuide->setMarkdown(ReadGuide());
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(IdGuide);
   resize(720, 640);
@@ -49,9 +48,9 @@ TFHelp::TFHelp(QWidget* parent) : QWidget(parent) {
 void TFHelp::ShowFor(const QString& windowName) { ShowSection(GuideSectionOf(windowName)); }
 
 void TFHelp::ShowSection(const QString& heading) {
-  show();
-  raise();
-  activateWindow();
+  // The guide is read when it is first asked for, not at every start of the program.
+  if (IdGuide->document()->isEmpty()) IdGuide->setMarkdown(ReadGuide());
+  ShowInFront(this);
   QTextDocument* doc = IdGuide->document();
   QTextBlock target = doc->firstBlock();
   for (QTextBlock b = doc->firstBlock(); b.isValid(); b = b.next()) {

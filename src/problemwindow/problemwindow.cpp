@@ -85,9 +85,7 @@ TFPrbl::TFPrbl(QWidget* parent) : QWidget(parent) {
 }
 
 void TFPrbl::MostraPrbl(const QString& question, const QString& answer) {
-  show();
-  raise();
-  activateWindow();
+  ShowInFront(this);
   IdE->setPlainText(AreaLines(question));
   IdR->setPlainText(AreaLines(answer));
   shown_ = {{ToStd(question), ToStd(answer)}, {}};

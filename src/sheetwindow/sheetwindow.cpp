@@ -252,9 +252,7 @@ void TFSheet::StartSheet(Worksheet sheet, const QString& path) {
   WriteAll();
   EnsurePreview();
   previewTimer_->start();
-  show();
-  raise();
-  activateWindow();
+  ShowInFront(this);
   emit OpenChanged(true);
 }
 
@@ -509,9 +507,7 @@ void TFSheet::AddProblems(const std::vector<SheetProblem>& problems) {
   if (!problems.empty()) chosen_ = {first};
   WriteProblemList();
   Changed();
-  show();
-  raise();
-  activateWindow();
+  ShowInFront(this);
 }
 
 bool TFSheet::ConfirmClose() {

@@ -40,6 +40,13 @@ bool MayLoseChanges(const QString& question, const std::function<bool()>& save) 
   }
 }
 
+void ShowInFront(QWidget* window) {
+  if (!window) return;
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
 QString CannotCreateFile(const QString& name) {
   //: %1 is the name of the file.
   return QCoreApplication::translate("Messages", "Cannot create file %1").arg(name);

@@ -28,6 +28,9 @@ QMessageBox::StandardButton Ask(const QString& question, QMessageBox::StandardBu
 // False on Cancel (Escape and the close box too) and when `save` did not save.
 bool MayLoseChanges(const QString& question, const std::function<bool()>& save);
 
+// Shows a window, raised above the others and active; nothing for null.
+void ShowInFront(QWidget* window);
+
 // The messages of a file that cannot be written, or read: "Cannot create file <name>".
 QString CannotCreateFile(const QString& name);
 QString CannotOpenFile(const QString& name);

@@ -54,9 +54,7 @@ TFWork::TFWork(QWidget* parent) : QWidget(parent, Qt::Window) {
 
 void TFWork::ShowWorking(const QString& title, const Working& w) {
   Put(title, w);
-  show();
-  raise();
-  activateWindow();
+  ShowInFront(this);
 }
 
 void TFWork::FollowWorking(const QString& title, const Working& w) {
