@@ -380,4 +380,22 @@ MadeProblem MakeAllProblem(const std::vector<ProblemParams>& sections) {
   return Guard([&] { return MakeAll(sections); });
 }
 
+MadeShown MakeShownProblem(const std::vector<ProblemParams>& sections, bool all) {
+  if (sections.empty()) return {};
+  ShownProblem shown;
+  for (const ProblemParams& params : sections) {
+    MadeProblem part = MakeProblem(params);
+    if (!part.texts) return {std::nullopt, std::move(part.field), std::move(part.reason)};
+    shown.parts.push_back({params, std::move(*part.texts)});
+  }
+  if (!all) {
+    shown.texts = shown.parts.front().texts;
+    return {std::move(shown), {}, {}};
+  }
+  MadeProblem joined = MakeAllProblem(sections);
+  if (!joined.texts) return {std::nullopt, std::move(joined.field), std::move(joined.reason)};
+  shown.texts = std::move(*joined.texts);
+  return {std::move(shown), {}, {}};
+}
+
 }  // namespace tessaro

@@ -124,6 +124,16 @@ struct ShownProblem {
 // section cannot be made or the sections are not of one theme.
 MadeProblem MakeAllProblem(const std::vector<ProblemParams>& sections);
 
+// A theme window's problem of these sections: each part made by MakeProblem, the texts of
+// the one part or, with `all`, of MakeAllProblem. None, with the param at fault and why, when
+// a part or the join is refused (none, without a reason, for no section).
+struct MadeShown {
+  std::optional<ShownProblem> shown;
+  std::string field;
+  std::string reason;
+};
+MadeShown MakeShownProblem(const std::vector<ProblemParams>& sections, bool all);
+
 // How a theme window shows the problem it made: the start-up hands it the Problem window's.
 using ShowProblem = std::function<void(const ShownProblem&)>;
 

@@ -529,20 +529,7 @@ std::vector<ProblemParams> TFFracc::Sections(FractionProblemMode mode) const {
 std::optional<ShownProblem> TFFracc::FesPrbl(FractionProblemMode mode) const {
   const std::vector<ProblemParams> sections = Sections(mode);
   if (sections.size() != (mode == FractionProblemMode::All ? 2u : 1u)) return std::nullopt;
-  ShownProblem problem;
-  for (const ProblemParams& section : sections) {
-    const MadeProblem made = MakeProblem(section);
-    if (!made.texts) return std::nullopt;
-    problem.parts.push_back({section, *made.texts});
-  }
-  if (mode == FractionProblemMode::All) {
-    const MadeProblem all = MakeAllProblem(sections);
-    if (!all.texts) return std::nullopt;
-    problem.texts = *all.texts;
-  } else {
-    problem.texts = problem.parts.front().texts;
-  }
-  return problem;
+  return MakeShownProblem(sections, mode == FractionProblemMode::All).shown;
 }
 
 void TFFracc::ProblemCommand(FractionProblemMode mode) {

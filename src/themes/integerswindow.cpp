@@ -1100,17 +1100,12 @@ void TFAritm::ProblemCommand(std::optional<IntegerSection> kind) {
   const std::vector<ProblemParams> sections = Sections(state_, kind);
   // A command is enabled only while its sections are on offer.
   if (sections.empty()) return;
-  const MadeProblem made = kind ? MakeProblem(sections.front()) : MakeAllProblem(sections);
-  if (!made.texts) {
+  const MadeShown made = MakeShownProblem(sections, !kind);
+  if (!made.shown) {
     ShowMessage(FromStd(FieldRefusal(made.field, made.reason)), FromStd(ShownFailure(NotCalculable)));
     return;
   }
-  ShownProblem shown{*made.texts, {}};
-  for (const ProblemParams& section : sections) {
-    const MadeProblem part = sections.size() == 1 ? made : MakeProblem(section);
-    if (part.texts) shown.parts.push_back({section, *part.texts});
-  }
-  if (showProblem_) showProblem_(shown);
+  if (showProblem_) showProblem_(*made.shown);
 }
 
 }  // namespace tessaro

@@ -769,28 +769,6 @@ std::optional<ProblemParams> TFP::Section(PolProblemKind kind, bool onDisplay) c
   return std::nullopt;
 }
 
-namespace {
-
-// The problem of the sections, each part made from its own params; "All" joins them.
-std::optional<ShownProblem> Made(const std::vector<ProblemParams>& sections, bool all) {
-  ShownProblem shown;
-  for (const ProblemParams& params : sections) {
-    const MadeProblem part = MakeProblem(params);
-    if (!part.texts) return std::nullopt;
-    shown.parts.push_back({params, *part.texts});
-  }
-  if (!all) {
-    shown.texts = shown.parts.front().texts;
-    return shown;
-  }
-  const MadeProblem joined = MakeAllProblem(sections);
-  if (!joined.texts) return std::nullopt;
-  shown.texts = *joined.texts;
-  return shown;
-}
-
-}  // namespace
-
 std::pair<QString, Working> TFP::PanelWorkingOf(const QString& panel) const {
   const std::pair<const char*, std::pair<PolProblemKind, QString>> panels[] = {
       {"1", {PolProblemKind::Unary, UnaryOperations()}},
@@ -810,7 +788,7 @@ QString TFP::UnaryOperations() { return tr("Unary operations"); }
 // problem again when there are none.
 void TFP::ProblemButton(PolProblemKind kind) {
   const std::optional<ProblemParams> section = Section(kind, true);
-  PutProblem(section ? Made({*section}, false) : std::nullopt);
+  PutProblem(section ? MakeShownProblem({*section}, false).shown : std::nullopt);
 }
 
 // A menu command makes the problem of the last results of its kind; "All" leaves out the
@@ -822,7 +800,7 @@ void TFP::ProblemMenu(PolProblemKind kind) {
     if (all || k == kind)
       if (auto section = Section(k, false)) sections.push_back(std::move(*section));
   PutProblem(sections.empty() && !all ? std::optional<ShownProblem>(ShownProblem{})
-                                      : Made(sections, all));
+                                      : MakeShownProblem(sections, all).shown);
 }
 
 void TFP::PutProblem(const std::optional<ShownProblem>& made) {

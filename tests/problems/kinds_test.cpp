@@ -119,6 +119,49 @@ TEST(MakeAllProblem, JoinsTheSectionsAsTheThemeDoes) {
       << "the Fractions window's All holds both parts";
 }
 
+struct ShownRow {
+  const char* why;
+  std::vector<ProblemParams> sections;
+  bool all;
+  const char* refusedField;  // null when a problem is made
+};
+
+// What a window hands the Problem window: the parts with their own texts, and texts that are
+// the one part's or, for All, the join; a refused part or join makes none and says why.
+TEST(MakeShownProblem, KeepsEachPartAndJoinsOnlyForAll) {
+  const IntegerSingleParams single{12, 2, 12};
+  const IntegerPairParams pair{7, 2, 2};
+  const ShownRow rows[] = {
+      {"one section: its own texts", {pair}, false, nullptr},
+      {"All of two integer sections: joined", {single, pair}, true, nullptr},
+      {"All of the fractions' two parts", {FractionPairParams{"1/2", "3/4"},
+        FractionCombinedParams{"a+b", {"1/2", "3/4"}}}, true, nullptr},
+      {"a part refused: its param named", {single, IntegerPairParams{1, 2, 0}}, true, "decimals"},
+      {"parts of two themes: the join refused", {pair, FractionPairParams{"1", "2"}}, true,
+       "kind"},
+  };
+  for (const ShownRow& row : rows) {
+    SCOPED_TRACE(row.why);
+    const MadeShown made = MakeShownProblem(row.sections, row.all);
+    if (row.refusedField) {
+      EXPECT_FALSE(made.shown);
+      EXPECT_EQ(made.field, row.refusedField);
+      EXPECT_FALSE(made.reason.empty());
+      continue;
+    }
+    ASSERT_TRUE(made.shown);
+    ASSERT_EQ(made.shown->parts.size(), row.sections.size());
+    for (std::size_t i = 0; i < row.sections.size(); ++i) {
+      EXPECT_EQ(made.shown->parts[i].params, row.sections[i]);
+      EXPECT_EQ(made.shown->parts[i].texts, *MakeProblem(row.sections[i]).texts);
+    }
+    const TPrbl expected = row.all ? *MakeAllProblem(row.sections).texts
+                                   : *MakeProblem(row.sections.front()).texts;
+    EXPECT_EQ(made.shown->texts, expected);
+  }
+  EXPECT_FALSE(MakeShownProblem({}, true).shown) << "no section, no problem";
+}
+
 TEST(ProblemKinds, NamesReadBackToTheirKind) {
   for (const char* name :
        {"text", "integer-single", "integer-pair", "integer-list", "integer-combined",

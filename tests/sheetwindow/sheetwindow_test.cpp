@@ -19,11 +19,7 @@ namespace {
 using WorksheetTest = AppTest;
 
 ShownProblem Shown(const std::vector<ProblemParams>& sections) {
-  ShownProblem shown;
-  shown.texts = sections.size() == 1 ? *MakeProblem(sections[0]).texts
-                                     : *MakeAllProblem(sections).texts;
-  for (const ProblemParams& p : sections) shown.parts.push_back({p, *MakeProblem(p).texts});
-  return shown;
+  return *MakeShownProblem(sections, sections.size() > 1).shown;
 }
 
 void AddShown() { Click(Find(ProblemWin(), "BtAddSheet")); }
