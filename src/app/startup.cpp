@@ -36,12 +36,14 @@ class Program : public QObject {
     problem_ = new TFPrbl();
     const ShowProblem show = [problem = problem_](const ShownProblem& p) { problem->Show(p); };
     // The Working window follows only the panel that last brought it up.
-    const ShowWorking working = [this](const QString& panel, const QString& title,
-                                       const Working& w, bool front) {
+    const ShowWorking working = [this](const QString& panel, const PanelWorkingMaker& make,
+                                       bool front) {
       if (front) {
         workingPanel_ = panel;
+        const auto [title, w] = make();
         work_->ShowWorking(title, w);
-      } else if (panel == workingPanel_) {
+      } else if (panel == workingPanel_ && work_->isVisible()) {
+        const auto [title, w] = make();
         work_->FollowWorking(title, w);
       }
     };

@@ -62,7 +62,8 @@ QComboBox* Operand(const char* name, QWidget* parent) {
 TFFracc::TFFracc(ShowProblem showProblem, ShowWorking showWorking, QWidget* parent)
     : QMainWindow(parent),
       showProblem_(std::move(showProblem)),
-      working_(std::move(showWorking), this) {
+      working_(std::move(showWorking), this,
+               [this](const QString& panel) { return PanelWorkingOf(panel); }) {
   setObjectName(QStringLiteral("FFracc"));
   setWindowTitle(tr("Fractions"));
   setWindowIcon(Icon(QStringLiteral("fractions")));
@@ -326,13 +327,8 @@ void TFFracc::Connect() {
   connect(OpCmb, &QAction::triggered, this, combined);
   connect(OpAll, &QAction::triggered, this,
           Guarded([this] { ProblemCommand(FractionProblemMode::All); }));
-  for (auto [button, panel] : {std::pair{BtWork2, "2"}, std::pair{BtWorkC, "C"}}) {
-    const QString name = QString::fromLatin1(panel);
-    connect(button, &QToolButton::clicked, this, Guarded([this, name] {
-              const auto [title, working] = PanelWorkingOf(name);
-              working_.Open(name, title, working);
-            }));
-  }
+  working_.Attach(BtWork2, QStringLiteral("2"));
+  working_.Attach(BtWorkC, QStringLiteral("C"));
 }
 
 void TFFracc::showEvent(QShowEvent* event) {
@@ -502,7 +498,7 @@ void TFFracc::EnableProblems() {
   OpAll->setEnabled(pair && combined);
   BtWork2->setEnabled(pair);
   BtWorkC->setEnabled(combined);
-  working_.Follow([this](const QString& panel) { return PanelWorkingOf(panel); });
+  working_.Follow();
 }
 
 std::pair<QString, Working> TFFracc::PanelWorkingOf(const QString& panel) const {

@@ -326,7 +326,8 @@ TFAritm::TFAritm(ShowProblem showProblem, std::shared_ptr<IntegersRun> run,
                  ShowWorking showWorking, QWidget* parent)
     : QMainWindow(parent),
       showProblem_(std::move(showProblem)),
-      working_(std::move(showWorking), this),
+      working_(std::move(showWorking), this,
+               [this](const QString& panel) { return PanelWorkingOf(panel); }),
       run_(run ? std::move(run) : NewIntegersRun()),
       state_(run_->shared) {
   setObjectName(QStringLiteral("FAritm"));
@@ -822,13 +823,8 @@ void TFAritm::ConnectHandlers() {
   }
   connect(OpPrAll, &QAction::triggered, this,
           Guarded([this] { ProblemCommand(std::nullopt); }));
-  for (const auto& [button, kind, panel] : WorkingButtons()) {
-    const QString name = QString::fromLatin1(panel);
-    connect(button, &QToolButton::clicked, this, Guarded([this, name] {
-              const auto [caption, working] = PanelWorkingOf(name);
-              working_.Open(name, caption, working);
-            }));
-  }
+  for (const auto& [button, kind, panel] : WorkingButtons())
+    working_.Attach(button, QString::fromLatin1(panel));
 }
 
 void TFAritm::showEvent(QShowEvent* event) {
@@ -951,7 +947,7 @@ void TFAritm::ShowKinds() {
   OpPrAll->setEnabled(state_.OffersAll());
   for (const auto& [button, kind, panel] : WorkingButtons())
     button->setEnabled(state_.Offers(kind));
-  working_.Follow([this](const QString& panel) { return PanelWorkingOf(panel); });
+  working_.Follow();
 }
 
 std::array<TFAritm::WorkingControls, IntegerSectionCount> TFAritm::WorkingButtons() const {

@@ -1,5 +1,6 @@
 #include "themes/panelworking.h"
 
+#include "ui/ui.h"
 #include "ui/widgets.h"
 
 #include <QCoreApplication>
@@ -29,23 +30,29 @@ QWidget* Beside(QToolButton* working, QToolButton* problem) {
   return pair;
 }
 
-PanelWorking::PanelWorking(ShowWorking show, const QWidget* window)
-    : show_(std::move(show)), window_(QString::number(reinterpret_cast<quintptr>(window))) {}
+PanelWorking::PanelWorking(ShowWorking show, const QWidget* window, Of of)
+    : show_(std::move(show)),
+      window_(QString::number(reinterpret_cast<quintptr>(window))),
+      of_(std::move(of)) {}
 
 QString PanelWorking::Key(const QString& panel) const {
   return window_ + QLatin1Char('/') + panel;
 }
 
-void PanelWorking::Open(const QString& panel, const QString& title, const Working& working) {
-  followed_ = panel;
-  if (show_) show_(Key(panel), title, working, true);
+PanelWorkingMaker PanelWorking::Maker(const QString& panel) const {
+  return [of = of_, panel] { return of(panel); };
 }
 
-void PanelWorking::Follow(
-    const std::function<std::pair<QString, Working>(const QString& panel)>& of) const {
+void PanelWorking::Attach(QToolButton* button, const QString& panel) {
+  QObject::connect(button, &QToolButton::clicked, button, Guarded([this, panel] {
+                     followed_ = panel;
+                     if (show_) show_(Key(panel), Maker(panel), true);
+                   }));
+}
+
+void PanelWorking::Follow() const {
   if (followed_.isEmpty() || !show_) return;
-  const auto [title, working] = of(followed_);
-  show_(Key(followed_), title, working, false);
+  show_(Key(followed_), Maker(followed_), false);
 }
 
 }  // namespace tessaro

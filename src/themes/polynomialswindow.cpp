@@ -94,7 +94,8 @@ TFP::TFP(ShowProblem showProblem, ShowGraph showGraph, ShowWorking showWorking, 
     : QMainWindow(parent),
       showProblem_(std::move(showProblem)),
       showGraph_(std::move(showGraph)),
-      working_(std::move(showWorking), this) {
+      working_(std::move(showWorking), this,
+               [this](const QString& panel) { return PanelWorkingOf(panel); }) {
   setObjectName(QStringLiteral("FP"));
   setWindowTitle(tr("Polynomials of rational coefficients"));
   setWindowIcon(Icon(QStringLiteral("polynomials")));
@@ -445,16 +446,9 @@ void TFP::Connect() {
   on(FllDwn, &QToolButton::clicked, &TFP::FllDwnClick);
   on(BtaL, &QToolButton::clicked, &TFP::BtaLClick);
   connect(BtGraph, &QToolButton::clicked, this, [this] { Handle([this] { Graph(true); }); });
-  for (auto [button, panel] : {std::pair{BtWork1, "1"}, std::pair{BtWork2, "2"},
-                               std::pair{BtWorkC, "C"}}) {
-    const QString name = QString::fromLatin1(panel);
-    connect(button, &QToolButton::clicked, this, [this, name] {
-      Handle([this, name] {
-        const auto [title, working] = PanelWorkingOf(name);
-        working_.Open(name, title, working);
-      });
-    });
-  }
+  working_.Attach(BtWork1, QStringLiteral("1"));
+  working_.Attach(BtWork2, QStringLiteral("2"));
+  working_.Attach(BtWorkC, QStringLiteral("C"));
   on(IdPol, &QLineEdit::returnPressed, &TFP::IdPolKeyDown);
   // Only the user's edits: the window writes the field itself when it shows an item.
   on(IdPol, &QLineEdit::textEdited, &TFP::IdPolChange);
@@ -614,7 +608,7 @@ void TFP::WriteEnabling() {
   BtWork1->setEnabled(state_.Unary().shown);
   BtWork2->setEnabled(state_.Binary().has_value());
   BtWorkC->setEnabled(state_.CombinedOk());
-  working_.Follow([this](const QString& panel) { return PanelWorkingOf(panel); });
+  working_.Follow();
   BtPrbl2->setEnabled(binary);
   BtPrblC->setEnabled(state_.CombinedOk());
   OpUn->setEnabled(state_.EverUnary());
