@@ -69,7 +69,7 @@ BENCHMARK(BM_Repaint)
 void BM_FactsOf(benchmark::State& state) {
   Polynomial p;
   if (!PolFromText(Polynomials[state.range(0)], p)) std::abort();
-  for (auto _ : state) benchmark::DoNotOptimize(FactsOf(p).text.size());
+  for (auto _ : state) benchmark::DoNotOptimize(FactsOf(p).Text().size());
 }
 BENCHMARK(BM_FactsOf)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 

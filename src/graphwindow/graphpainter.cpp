@@ -206,7 +206,7 @@ void PaintGraph(QPainter& painter, const QRectF& area, const GraphPicture& pictu
     if (picture.traceX) PaintTrace(painter, m, *facts, *picture.traceX, style);
   }
   QString caption = picture.caption;
-  if (facts && facts->state == GraphState::Refused) caption = FromStd(facts->text);
+  if (facts && facts->state == GraphState::Refused) caption = FromStd(facts->Text());
   if (!caption.isEmpty()) {
     const QFontMetricsF metrics(painter.font());
     const QRectF box(area.left() + 8, area.top() + 6, metrics.horizontalAdvance(caption) + 4,
@@ -239,7 +239,7 @@ ExportResult ExportGraph(const QString& fileName, QSize size, const GraphPicture
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
     svg.setTitle(picture.caption);
-    if (picture.facts) svg.setDescription(FromStd(picture.facts->text));
+    if (picture.facts) svg.setDescription(FromStd(picture.facts->Text()));
     QPainter painter(&svg);
     PaintGraph(painter, area, picture, LightStyle());
     painter.end();

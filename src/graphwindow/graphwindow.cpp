@@ -207,7 +207,7 @@ void TFGraph::ShowFacts() {
   QString text = caption;
   for (const std::string& sentence : facts_.sentences) text += QStringLiteral("\n") + FromStd(sentence);
   IdFacts->setPlainText(text);
-  PGraph->setAccessibleDescription(FromStd(facts_.text));
+  PGraph->setAccessibleDescription(FromStd(facts_.Text()));
 }
 
 void TFGraph::ShowTrace() {

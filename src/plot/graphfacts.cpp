@@ -90,7 +90,6 @@ GraphFacts FactsOf(const Polynomial& p) {
   const RootsOutcome outcome = PolRealRoots(p, roots);
   if (outcome == RootsOutcome::Refused) {
     facts.sentences = {NotARationalPolynomial()};
-    facts.text = facts.sentences.front();
     return facts;
   }
   facts.yIntercept = PolValueApprox(p, 0);
@@ -100,7 +99,6 @@ GraphFacts FactsOf(const Polynomial& p) {
     facts.sentences = {Fill(translate("Graph", "Real roots: every %1 (the polynomial is %2)."),
                             {"x", "0"}),
                        NoTurningPoints()};
-    facts.text = facts.sentences[0] + " " + facts.sentences[1];
     return facts;
   }
   facts.state = GraphState::Curve;
@@ -139,9 +137,13 @@ GraphFacts FactsOf(const Polynomial& p) {
                  translate("Graph", "Stationary points of inflection: %1."), "",
                  facts.flatPoints));
   }
-  for (const std::string& sentence : facts.sentences)
-    facts.text += (facts.text.empty() ? "" : " ") + sentence;
   return facts;
+}
+
+std::string GraphFacts::Text() const {
+  std::string text;
+  for (const std::string& sentence : sentences) text += (text.empty() ? "" : " ") + sentence;
+  return text;
 }
 
 }  // namespace tessaro

@@ -35,7 +35,7 @@ struct GraphFacts {
   // The same facts in words, for reading, copying and screen readers:
   // "Real roots: -1/2, 1/2. Turning point: (0, -1)." — the sentences joined by a space.
   std::vector<std::string> sentences;
-  std::string text;
+  std::string Text() const;
 };
 
 GraphFacts FactsOf(const Polynomial& p);

@@ -221,6 +221,12 @@ std::vector<RealRoot> RealRootsOf(const WidePoly& a) {
   return roots;
 }
 
+// The value at x of the polynomial a / scale: P itself, for a = scale·P.
+WideRational ScaledValueAt(const WidePoly& a, const WideInt& scale, const WideRational& x) {
+  const WideRational value = ValueAt(a, x);
+  return WideRational::Reduced(value.num, value.den * scale);
+}
+
 }  // namespace
 
 RootsOutcome PolRealRoots(const Polynomial& p, std::vector<RealRoot>& roots) {
@@ -243,8 +249,7 @@ RootsOutcome PolStationaryPoints(const Polynomial& p, std::vector<StationaryPoin
     StationaryPoint point;
     if (x.exact) {
       point.exactY = true;
-      const WideRational value = ValueAt(a, x.value);
-      point.y = WideRational::Reduced(value.num, value.den * scale);
+      point.y = ScaledValueAt(a, scale, x.value);
       point.approxY = point.y.ToDouble();
     } else {
       point.approxY = PolValueApprox(p, x.approx);
@@ -259,8 +264,7 @@ bool PolValueExact(const Polynomial& p, const WideRational& x, WideRational& val
   WidePoly a;
   WideInt scale;
   if (!WidePolyOf(p, a, &scale)) return false;
-  const WideRational scaled = ValueAt(a, x);
-  value = WideRational::Reduced(scaled.num, scaled.den * scale);
+  value = ScaledValueAt(a, scale, x);
   return true;
 }
 

@@ -109,7 +109,7 @@ std::optional<IntegerPair> DrawEuclidPair(Stream& s, std::int32_t min, std::int3
   if (steps < 1 || steps > MaxEuclidSteps) return std::nullopt;
   const std::int64_t reach = std::max(std::llabs(std::int64_t{min}), std::llabs(std::int64_t{max}));
   const int n = steps;
-  const std::int64_t gMax = n == 1 ? reach : reach / Fib[n + 2];
+  const std::int64_t gMax = reach / LeastEuclidNumber(n);
   if (gMax < 1) return std::nullopt;
   std::int64_t r = s.Between(1, gMax);  // r(i), starting with r(n) = g
   std::int64_t next = 0;                 // r(i+1)

@@ -515,14 +515,8 @@ std::string SheetJson(const Worksheet& sheet) {
   // Texts the program made are UTF-8; a byte that is not would stand as U+FFFD rather
   // than make a file no reader takes.
   const std::string text = root.dump(2, ' ', false, OrderedJson::error_handler_t::replace);
-  std::string out;
-  out.reserve(text.size() + text.size() / 8);
-  for (char c : text) {
-    if (c == '\n') out += '\r';
-    out += c;
-  }
-  out += "\r\n";
-  return out;
+  // The dump escapes every CR and LF inside a string: its own line ends are the only ones.
+  return CrLfLines(text) + "\r\n";
 }
 
 bool WriteSheet(const std::string& path, const Worksheet& sheet) {

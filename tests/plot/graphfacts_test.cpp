@@ -36,7 +36,7 @@ TEST(GraphFacts, TheSentences) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
-    EXPECT_EQ(FactsOf(Pol(row.pol)).text, row.text);
+    EXPECT_EQ(FactsOf(Pol(row.pol)).Text(), row.text);
   }
 }
 
@@ -61,7 +61,7 @@ TEST(GraphFacts, ADenominatorZeroDrawsNothing) {
   p[1].Den = 0;
   const GraphFacts facts = FactsOf(p);
   EXPECT_EQ(facts.state, GraphState::Refused);
-  EXPECT_EQ(facts.text, "Not a rational polynomial");
+  EXPECT_EQ(facts.Text(), "Not a rational polynomial");
   EXPECT_TRUE(facts.roots.empty());
 }
 

@@ -113,10 +113,10 @@ namespace {
 TEST(GraphWords, GoThroughTheTranslatorAndTheLabelsStayAsWritten) {
   PseudoLanguage pseudo;
   const GraphFacts facts = FactsOf(Pol("x^3-3x^2+3x-1"));
-  EXPECT_EQ(facts.text,
+  EXPECT_EQ(facts.Text(),
             "⟦REAL ROOT: 1 (⟦TRIPLE⟧).⟧ ⟦TURNING POINTS: NONE.⟧ "
             "⟦STATIONARY POINT OF INFLECTION: (1, 0).⟧");
-  EXPECT_EQ(FactsOf(Pol("0")).text,
+  EXPECT_EQ(FactsOf(Pol("0")).Text(),
             "⟦REAL ROOTS: EVERY x (THE POLYNOMIAL IS 0).⟧ ⟦TURNING POINTS: NONE.⟧");
   // The second mark of a point has words of its own, not the first lowered: a German noun
   // keeps its capital.
