@@ -32,8 +32,7 @@ void SessionKeeper::Restore() {
   }
   // A worksheet that has gone since is forgotten.
   if (!session.worksheet.isEmpty() && QFileInfo(session.worksheet).isFile())
-    pendingWorksheet_ = session.worksheet;
-  HandOverWorksheet();
+    windows_.worksheet.Reopen(session.worksheet);
 }
 
 void SessionKeeper::Save() const {
@@ -50,19 +49,8 @@ void SessionKeeper::Save() const {
     if (static_cast<int>(session.integersWindows.size()) == MaxRememberedIntegersWindows) break;
     session.integersWindows.push_back({PlaceOf(window), window->Decimals()});
   }
-  session.worksheet = worksheet_.OpenFile ? worksheet_.OpenFile() : pendingWorksheet_;
+  session.worksheet = windows_.worksheet.OpenFile();
   SaveSession(session);
-}
-
-void SessionKeeper::UseWorksheet(WorksheetSession hooks) {
-  worksheet_ = std::move(hooks);
-  HandOverWorksheet();
-}
-
-void SessionKeeper::HandOverWorksheet() {
-  if (pendingWorksheet_.isEmpty() || !worksheet_.Reopen) return;
-  const QString path = std::exchange(pendingWorksheet_, QString());
-  worksheet_.Reopen(path);
 }
 
 }  // namespace tessaro

@@ -33,13 +33,13 @@ struct KeptWindow {
 
 // The windows of a run whose state a session keeps.
 struct SessionWindows {
-  QWidget* main = nullptr;
   TFFracc* fractions = nullptr;
   TFP* polynomials = nullptr;
   std::shared_ptr<IntegersRun> integers;
   std::vector<KeptWindow> placed;
   std::function<TFAritm*()> NewIntegers;                   // opens another Integers window
   std::function<std::vector<TFAritm*>()> IntegersWindows;  // those made so far
+  WorksheetSession worksheet;
 };
 
 // Hands a run's lists and windows to the next run when the user asked for it (the
@@ -53,16 +53,9 @@ class SessionKeeper {
   void Restore();
   // When the program ends: everything Restore takes back.
   void Save() const;
-  // Wires the worksheet window; a worksheet remembered and not yet reopened goes to it now.
-  void UseWorksheet(WorksheetSession hooks);
 
  private:
-  void HandOverWorksheet();
-
   SessionWindows windows_;
-  WorksheetSession worksheet_;
-  // A remembered worksheet no window has taken yet: kept, so that it is not lost.
-  QString pendingWorksheet_;
 };
 
 }  // namespace tessaro

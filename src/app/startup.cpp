@@ -92,7 +92,7 @@ class Program : public QObject {
     links.Ending = [this] { session_->Save(); };
     main_->SetLinks(links);
     session_ = std::make_unique<SessionKeeper>(SessionWindows{
-        main_, fractions_, polynomials_, integers_,
+        fractions_, polynomials_, integers_,
         // The windows whose contents are not kept come back in their places but closed.
         {{main_, false}, {problem_, false}, {fractions_, true}, {polynomials_, true},
          {help_, true}, {graph_, false}, {work_, false}, {prefs_, true}},
@@ -102,10 +102,10 @@ class Program : public QObject {
           for (const QPointer<QWidget>& w : adopted_)
             if (auto* integers = qobject_cast<TFAritm*>(w.data())) windows.push_back(integers);
           return windows;
-        }});
-    // The worksheet open at the end of the last run comes back in the Worksheet window.
-    session_->UseWorksheet({[this] { return sheet_->IsOpen() ? sheet_->FileName() : QString(); },
-                            [this](const QString& path) { return sheet_->OpenFile(path); }});
+        },
+        // The worksheet open at the end of the last run comes back in the Worksheet window.
+        {[this] { return sheet_->IsOpen() ? sheet_->FileName() : QString(); },
+         [this](const QString& path) { return sheet_->OpenFile(path); }}});
   }
 
   ~Program() override {
