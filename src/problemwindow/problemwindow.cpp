@@ -85,11 +85,8 @@ TFPrbl::TFPrbl(QWidget* parent) : QWidget(parent) {
 }
 
 void TFPrbl::MostraPrbl(const QString& question, const QString& answer) {
-  ShowInFront(this);
-  IdE->setPlainText(AreaLines(question));
-  IdR->setPlainText(AreaLines(answer));
+  Put(question, answer);
   shown_ = {{ToStd(question), ToStd(answer)}, {}};
-  kept_ = AreaTexts();
 }
 
 void TFPrbl::Show(const ShownProblem& problem) {
@@ -98,11 +95,16 @@ void TFPrbl::Show(const ShownProblem& problem) {
 }
 
 void TFPrbl::Display() {
-  const ShownProblem problem = shown_;
-  const std::string answer = withWorking_ ? AnswerWithWorking(problem.texts.Resp, problem.parts)
-                                          : problem.texts.Resp;
-  MostraPrbl(FromStd(problem.texts.Enun), FromStd(answer));
-  shown_ = problem;
+  const std::string answer = withWorking_ ? AnswerWithWorking(shown_.texts.Resp, shown_.parts)
+                                          : shown_.texts.Resp;
+  Put(FromStd(shown_.texts.Enun), FromStd(answer));
+}
+
+void TFPrbl::Put(const QString& question, const QString& answer) {
+  ShowInFront(this);
+  IdE->setPlainText(AreaLines(question));
+  IdR->setPlainText(AreaLines(answer));
+  kept_ = AreaTexts();
 }
 
 void TFPrbl::CbWorkingClick(bool on) {

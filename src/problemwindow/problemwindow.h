@@ -62,6 +62,8 @@ class TFPrbl : public QWidget {
   TPrbl AreaTexts() const;
   // Shows shown_, its answer with its working when asked for.
   void Display();
+  // Brings the window up with these texts in its areas, as the texts an edit differs from.
+  void Put(const QString& question, const QString& answer);
 
   QLabel* EtEn = nullptr;
   QPlainTextEdit* IdE = nullptr;
