@@ -2,6 +2,7 @@
 
 #include "numbers/words.h"
 #include "panels/failuretexts.h"
+#include "panels/fractionpanel.h"
 #include "polynomials/coefficient.h"
 #include "polynomials/polarith.h"
 
@@ -96,7 +97,9 @@ PolBinaryTexts BinaryTextsOf(const Polynomial& a, const Polynomial& b) {
 
 PolBinaryCaptions BinaryCaptionsOf(char a, char b) {
   const std::string x(1, a), y(1, b);
-  return {x + " + " + y, x + " - " + y, x + " \xC2\xB7 " + y, x + " / " + y, x + "," + y};
+  auto [sum, difference, product, quotient] = BinaryLabels(x, y);
+  return {std::move(sum), std::move(difference), std::move(product), std::move(quotient),
+          x + "," + y};
 }
 
 PolCombinedText CombinedTextOf(int code, const Polynomial& result) {
