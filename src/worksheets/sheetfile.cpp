@@ -3,6 +3,7 @@
 #include "numbers/words.h"
 #include "textfile/textfile.h"
 #include "worksheets/rangesform.h"
+#include "working/working.h"
 
 #include <nlohmann/json.hpp>
 
@@ -57,12 +58,6 @@ class Refuser {
 std::string MustBeObject() { return translate("Worksheets", "must be an object { ... }"); }
 std::string MustBeList() { return translate("Worksheets", "must be a list [ ... ]"); }
 std::string MustBeTrueOrFalse() { return translate("Worksheets", "must be true or false"); }
-
-std::size_t Characters(const std::string& utf8) {
-  std::size_t n = 0;
-  for (unsigned char c : utf8) n += (c & 0xC0) != 0x80;
-  return n;
-}
 
 // The fields of an object that were read; any other is refused, so a misspelt field
 // never passes unnoticed.
@@ -166,7 +161,7 @@ class ParamsIn {
   }
   std::string Checked(const char* name, const Json& value) {
     std::string text = f_.Text(name, value);
-    if (Characters(text) > MaxParamText)
+    if (TextWidth(text) > MaxParamText)
       f_.Refuse().Field(f_.At(), name,
                         Fill(translate("Worksheets", "is longer than %1 characters"),
                              {std::to_string(MaxParamText)}));
