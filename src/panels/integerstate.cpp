@@ -171,7 +171,7 @@ void IntegerWindowState::Ops1(BasisCheck check, std::int32_t basis) {
     single_.x.clear();
     xShows_.reset();
   }
-  singleSection_ = IntegerSingleOperands{n_, exponent_, xShows_ ? xShows_->second : lastBasis_};
+  singleSection_ = IntegerSingleParams{n_, exponent_, xShows_ ? xShows_->second : lastBasis_};
 }
 
 void IntegerWindowState::Bases(std::int32_t v, BasisCheck check, std::int32_t basis) {
@@ -192,7 +192,7 @@ void IntegerWindowState::ShowBasis(BasisCheck check, std::int32_t basis) {
       single_.x = BaseText(n_, basis);
       xShows_ = {n_, basis};
       lastBasis_ = basis;
-      FollowSingle([basis](IntegerSingleOperands& s) { s.basis = basis; });
+      FollowSingle([basis](IntegerSingleParams& s) { s.basis = basis; });
       break;
     case BasisCheck::Refused:
       single_.error = BasisRefusal(single_.basis);
@@ -218,7 +218,7 @@ ListAdd IntegerWindowState::TakeNIntoList() {
 void IntegerWindowState::ChooseExponent(std::int32_t k) {
   exponent_ = k;
   single_.power = PowerText(n_, k);
-  FollowSingle([k](IntegerSingleOperands& s) { s.exponent = k; });
+  FollowSingle([k](IntegerSingleParams& s) { s.exponent = k; });
 }
 
 void IntegerWindowState::Edit(IntegerField field, const std::string& text) {
@@ -313,7 +313,7 @@ void IntegerWindowState::ComputePair(std::int32_t decimals) {
   pair_.remainder = t.Rem;
   pair_.hcd = t.Hcd;
   pair_.lcm = t.Lcm;
-  pairSection_ = IntegerPairOperands{a, b, decimals};
+  pairSection_ = IntegerPairParams{a, b, decimals};
 }
 
 void IntegerWindowState::GeneratePair(std::int32_t decimals) {
@@ -344,7 +344,7 @@ IntegerWindowState::Evaluation IntegerWindowState::Evaluate(std::int32_t decimal
   }
   combined_.rational = r.Rational;
   combined_.decimal = r.Float;
-  combinedSection_ = IntegerCombinedOperands{combined_.expression, numbers, decimals};
+  combinedSection_ = IntegerCombinedParams{combined_.expression, numbers, decimals};
   return Evaluation::Done;
 }
 

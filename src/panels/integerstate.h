@@ -9,6 +9,7 @@
 // Every section keeps the operands of the results it shows: a problem made from them repeats
 // exactly those results, whatever has been typed since.
 
+#include "panels/integeroperands.h"
 #include "panels/integerpanel.h"
 #include "panels/letteredlist.h"
 #include "panels/session.h"
@@ -26,25 +27,6 @@ namespace tessaro {
 // The problem kinds of an Integers window, in the order "All" joins them.
 enum class IntegerSection { Single, Pair, Combined, List };
 inline constexpr std::size_t IntegerSectionCount = 4;
-
-// N with the exponent and the basis of the power and the digits shown for it.
-struct IntegerSingleOperands {
-  std::int32_t n = 0;
-  std::int32_t exponent = 2;
-  std::int32_t basis = 12;
-};
-// n1 and n2 with the decimals of their float quotient.
-struct IntegerPairOperands {
-  std::int32_t a = 0;
-  std::int32_t b = 0;
-  std::int32_t decimals = 2;
-};
-// An expression with the list it was evaluated over (a, b, ... in order).
-struct IntegerCombinedOperands {
-  std::string expression;
-  std::vector<std::int32_t> numbers;
-  std::int32_t decimals = 2;
-};
 
 // The single-integer panel: N, its results, the basis panel.
 struct IntegerSingleShown {
@@ -147,9 +129,9 @@ class IntegerWindowState {
   bool Offers(IntegerSection section) const;
   // "All": more than one kind on offer.
   bool OffersAll() const;
-  const std::optional<IntegerSingleOperands>& SingleSection() const { return singleSection_; }
-  const std::optional<IntegerPairOperands>& PairSection() const { return pairSection_; }
-  const std::optional<IntegerCombinedOperands>& CombinedSection() const {
+  const std::optional<IntegerSingleParams>& SingleSection() const { return singleSection_; }
+  const std::optional<IntegerPairParams>& PairSection() const { return pairSection_; }
+  const std::optional<IntegerCombinedParams>& CombinedSection() const {
     return combinedSection_;
   }
 
@@ -224,9 +206,9 @@ class IntegerWindowState {
   IntegerPairShown pair_;
   IntegerCombinedShown combined_;
   std::vector<std::string> rows_;
-  std::optional<IntegerSingleOperands> singleSection_;
-  std::optional<IntegerPairOperands> pairSection_;
-  std::optional<IntegerCombinedOperands> combinedSection_;
+  std::optional<IntegerSingleParams> singleSection_;
+  std::optional<IntegerPairParams> pairSection_;
+  std::optional<IntegerCombinedParams> combinedSection_;
 };
 
 }  // namespace tessaro

@@ -4,6 +4,7 @@
 // from the operands of its last computation through MakeProblem, and a worksheet makes a
 // problem from its stored params the same way, so both give the same texts.
 
+#include "panels/integeroperands.h"
 #include "problems/problem.h"
 
 #include <cstdint>
@@ -21,31 +22,10 @@ struct TextParams {
   bool operator==(const TextParams&) const = default;
 };
 
-// Integers: N with the exponent (2 to 9) and the basis (2 to 201) it was shown in.
-struct IntegerSingleParams {
-  std::int32_t n = 0;
-  std::int32_t exponent = 2;
-  std::int32_t basis = 12;
-  bool operator==(const IntegerSingleParams&) const = default;
-};
-// Integers: n1 and n2 with the decimals (1 to 9) of their float quotient.
-struct IntegerPairParams {
-  std::int32_t a = 0;
-  std::int32_t b = 0;
-  std::int32_t decimals = 2;
-  bool operator==(const IntegerPairParams&) const = default;
-};
 // Integers: the hcd and LCM of 2 to 23 numbers.
 struct IntegerListParams {
   std::vector<std::int32_t> numbers;
   bool operator==(const IntegerListParams&) const = default;
-};
-// Integers: an expression over the list a, b, ... (at most 23), its decimals 1 to 9.
-struct IntegerCombinedParams {
-  std::string expression;
-  std::vector<std::int32_t> numbers;
-  std::int32_t decimals = 2;
-  bool operator==(const IntegerCombinedParams&) const = default;
 };
 // Fractions: the binary operations of two fraction texts.
 struct FractionPairParams {

@@ -303,18 +303,9 @@ std::vector<ProblemParams> Sections(const IntegerWindowState& s,
   const auto wanted = [&](IntegerSection section) {
     return s.Offers(section) && (!kind || *kind == section);
   };
-  if (wanted(IntegerSection::Single)) {
-    const IntegerSingleOperands& o = *s.SingleSection();
-    sections.emplace_back(IntegerSingleParams{o.n, o.exponent, o.basis});
-  }
-  if (wanted(IntegerSection::Pair)) {
-    const IntegerPairOperands& o = *s.PairSection();
-    sections.emplace_back(IntegerPairParams{o.a, o.b, o.decimals});
-  }
-  if (wanted(IntegerSection::Combined)) {
-    const IntegerCombinedOperands& o = *s.CombinedSection();
-    sections.emplace_back(IntegerCombinedParams{o.expression, o.numbers, o.decimals});
-  }
+  if (wanted(IntegerSection::Single)) sections.emplace_back(*s.SingleSection());
+  if (wanted(IntegerSection::Pair)) sections.emplace_back(*s.PairSection());
+  if (wanted(IntegerSection::Combined)) sections.emplace_back(*s.CombinedSection());
   if (wanted(IntegerSection::List))
     sections.emplace_back(IntegerListParams{*s.Shared().ListSection()});
   return sections;
