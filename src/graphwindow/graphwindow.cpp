@@ -16,6 +16,8 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <memory>
 #include <QWheelEvent>
 
 #include <cmath>
@@ -293,21 +295,16 @@ ExportResult TFGraph::Export(const QString& fileName) {
 }
 
 void TFGraph::ExportClick(const QString& suffix) {
-  QFileDialog dialog(this);
-  dialog.setObjectName(QStringLiteral("DlgExport"));
-  dialog.setWindowTitle(tr("Save the graph"));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setOption(QFileDialog::DontUseNativeDialog);
-  dialog.setDefaultSuffix(suffix);
-  dialog.setNameFilter(suffix == QStringLiteral("png")
-                           //: Keep the pattern in brackets as it is.
-                           ? tr("PNG pictures (%1)").arg(QStringLiteral("*.png"))
-                           //: Keep the pattern in brackets as it is.
-                           : tr("SVG drawings (%1)").arg(QStringLiteral("*.svg")));
-  dialog.selectFile(QStringLiteral("graph-") + name_ + QStringLiteral(".") + suffix);
-  if (dialog.exec() != QDialog::Accepted) return;
-  const QString fileName = dialog.selectedFiles().value(0);
+  const std::unique_ptr<QFileDialog> dialog(FileDialog(this, "DlgExport", tr("Save the graph"), true));
+  dialog->setDefaultSuffix(suffix);
+  dialog->setNameFilter(suffix == QStringLiteral("png")
+                            //: Keep the pattern in brackets as it is.
+                            ? tr("PNG pictures (%1)").arg(QStringLiteral("*.png"))
+                            //: Keep the pattern in brackets as it is.
+                            : tr("SVG drawings (%1)").arg(QStringLiteral("*.svg")));
+  dialog->selectFile(QStringLiteral("graph-") + name_ + QStringLiteral(".") + suffix);
+  if (dialog->exec() != QDialog::Accepted) return;
+  const QString fileName = dialog->selectedFiles().value(0);
   if (fileName.isEmpty()) return;
   switch (Export(fileName)) {
     case ExportResult::Written:

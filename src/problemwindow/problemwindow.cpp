@@ -141,14 +141,10 @@ bool TFPrbl::ConfirmClose() {
 QFileDialog* TFPrbl::SaveDialog() {
   // Made at the first Save: a file dialog is heavy, and most runs never save.
   if (DlgGrd) return DlgGrd;
-  DlgGrd = new QFileDialog(this);
-  DlgGrd->setObjectName(QStringLiteral("DlgGrd"));
   //: The title of the file dialog that saves the problem.
-  DlgGrd->setWindowTitle(tr("Save"));
-  DlgGrd->setAcceptMode(QFileDialog::AcceptSave);
-  DlgGrd->setFileMode(QFileDialog::AnyFile);
+  DlgGrd = FileDialog(this, "DlgGrd", tr("Save"), true);
   // The "File already exists" window asks instead.
-  DlgGrd->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+  DlgGrd->setOption(QFileDialog::DontConfirmOverwrite);
   DlgGrd->setDefaultSuffix(QStringLiteral("txt"));
   DlgGrd->setNameFilters({
       //: Keep the patterns in brackets as they are.

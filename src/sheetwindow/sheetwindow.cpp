@@ -532,11 +532,7 @@ void TFSheet::New() {
 }
 
 QFileDialog* TFSheet::FileDialog(const char* name, const QString& title, bool save) {
-  auto* dialog = new QFileDialog(this, title);
-  dialog->setObjectName(QString::fromUtf8(name));
-  dialog->setOption(QFileDialog::DontUseNativeDialog);
-  dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  QFileDialog* dialog = tessaro::FileDialog(this, name, title, save);
   dialog->setDirectory(path_.isEmpty() ? QDir::currentPath() : QFileInfo(path_).absolutePath());
   return dialog;
 }

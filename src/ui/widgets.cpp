@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -107,6 +108,14 @@ QString AreaText(const QPlainTextEdit* area) {
       ch = u'\n';
   }
   return text;
+}
+
+QFileDialog* FileDialog(QWidget* parent, const char* name, const QString& title, bool save) {
+  auto* dialog = Named(new QFileDialog(parent, title), name);
+  dialog->setOption(QFileDialog::DontUseNativeDialog);
+  dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  return dialog;
 }
 
 QGroupBox* Panel(const char* name, const QString& title, QWidget* parent) {

@@ -11,6 +11,7 @@
 #include <initializer_list>
 
 class QAction;
+class QFileDialog;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -50,6 +51,9 @@ QPlainTextEdit* TextArea(const char* name, QWidget* parent = nullptr);
 // What the area holds, lines ended by LF. toPlainText would turn no-break spaces into
 // blanks; the file gets the characters as they are.
 QString AreaText(const QPlainTextEdit* area);
+// The program's file dialog (Qt's own, the same on every desktop) that saves to any name or
+// opens an existing file; the caller owns it.
+QFileDialog* FileDialog(QWidget* parent, const char* name, const QString& title, bool save);
 // A panel of the design, with its title when it has one.
 QGroupBox* Panel(const char* name, const QString& title = {}, QWidget* parent = nullptr);
 
